@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string_view>
+
+#include "format/ColorToken.h"
+
+namespace hueloupe {
+
+enum class TokenizerState : std::uint8_t {
+    inText,
+    openBrace,
+    afterLetter,
+    precisionDigits,
+    expectClose,
+    escape,
+};
+
+// Splits a format string into tokens, one extended grapheme cluster at a time.
+// Never fails: whatever forms no reference is literal text. Invalid UTF-8 is read as U+FFFD.
+// A precision of more than 18 digits saturates at INT64_MAX (rendering caps it further).
+TokenList tokenize(std::string_view formatString);
+
+}  // namespace hueloupe

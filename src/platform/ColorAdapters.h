@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QColor>
+
+#include "colour/ColorValue.h"
+
+namespace hueloupe {
+
+// The only crossings between QColor (float precision) and ColorValue (double precision).
+// A colour in another spec is converted to sRGB first; one that cannot be is read as it is.
+ColorValue readSRGBComponents(const QColor& color);
+QColor makeSRGBColor(const ColorValue& color);
+
+}  // namespace hueloupe

@@ -1,0 +1,12 @@
+#include "platform/Token.h"
+
+#include <QUuid>
+
+namespace hueloupe {
+
+QString makeToken()
+{
+    return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
+}
+
+}  // namespace hueloupe
