@@ -14,8 +14,8 @@ namespace hueloupe::css {
 enum class Pattern { hex6, hex3, rgb, hsl };
 
 struct Match {
-    std::string_view whole;         // the matched text
-    std::string_view groups[4];     // captured text; empty where a group took no part
+    std::string_view whole;           // the matched text
+    std::string_view groups[4];       // captured text; empty where a group took no part
     bool fourthGroupMatched = false;  // the optional alpha group took part (rgb, hsl)
 };
 

@@ -1,0 +1,184 @@
+// Checks the hand-written matcher against the standard library's ECMAScript regex, which
+// follows the four patterns literally, on many generated short texts (the standard regex
+// recurses per character, so texts stay short).
+#include <gtest/gtest.h>
+
+#include <array>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "colour/CssPatterns.h"
+
+namespace hueloupe::css {
+namespace {
+
+struct Reference {
+    Pattern pattern;
+    std::regex regex;
+    int groups;
+};
+
+const std::array<Reference, 4>& references() {
+    static const std::array<Reference, 4> table = {{
+        {Pattern::hex6, std::regex("#?([0-9a-f]{2})([0-9a-f]{2})([0-9a-f]{2})"), 3},
+        {Pattern::hex3, std::regex("#([0-9a-f])([0-9a-f])([0-9a-f])"), 3},
+        {Pattern::rgb,
+         std::regex(R"(rgba?\(([0-9\.]+),\s*([0-9\.]+),\s*([0-9\.]+)(?:,\s*([0-9\.]+))?\))"), 4},
+        {Pattern::hsl,
+         std::regex(R"(hsla?\(([0-9\.]+),\s*([0-9\.]+%?),\s*([0-9\.]+%?)(?:,\s*([0-9\.]+))?\))"),
+         4},
+    }};
+    return table;
+}
+
+// Empty when both agree, otherwise a description of the first difference.
+std::string compare(const Reference& reference, const std::string& text) {
+    std::smatch expected;
+    const bool found = std::regex_search(text, expected, reference.regex);
+    const auto actual = search(reference.pattern, text);
+    if (found != actual.has_value()) {
+        return found ? "regex matched, matcher did not" : "matcher matched, regex did not";
+    }
+    if (!found) {
+        return {};
+    }
+    const auto position = static_cast<std::size_t>(actual->whole.data() - text.data());
+    if (position != static_cast<std::size_t>(expected.position(0)) ||
+        actual->whole != expected.str(0)) {
+        return "whole match differs: " + expected.str(0) + " vs " + std::string(actual->whole);
+    }
+    for (int g = 0; g < reference.groups; ++g) {
+        if (actual->groups[g] != expected.str(g + 1)) {
+            return "group " + std::to_string(g + 1) + " differs";
+        }
+    }
+    const bool alphaExpected = reference.groups == 4 && expected[4].matched;
+    if (actual->fourthGroupMatched != alphaExpected) {
+        return "participation of group 4 differs";
+    }
+    if (!alphaExpected && !actual->groups[3].empty()) {
+        return "group 4 has text without taking part";
+    }
+    return {};
+}
+
+// Runs every pattern on every text; reports at most a few differing texts.
+void expectAgreement(const std::vector<std::string>& texts) {
+    int failures = 0;
+    int matches = 0;
+    for (const std::string& text : texts) {
+        for (const Reference& reference : references()) {
+            const std::string difference = compare(reference, text);
+            matches += search(reference.pattern, text).has_value() ? 1 : 0;
+            if (!difference.empty() && ++failures <= 10) {
+                ADD_FAILURE() << "pattern " << static_cast<int>(reference.pattern) << " text \""
+                              << text << "\": " << difference;
+            }
+        }
+    }
+    EXPECT_EQ(failures, 0);
+    // The generators are only useful when a fair share of the texts match.
+    EXPECT_GT(matches, static_cast<int>(texts.size() / 10));
+}
+
+class Generator {
+public:
+    explicit Generator(unsigned seed) : random_(seed) {}
+
+    std::size_t below(std::size_t n) { return random_() % n; }
+
+    std::string characters(std::size_t maxLength) {
+        static const std::string alphabet = "rgbahsl#(),.% 0123456789abcdefx\t\n\v\f\rAR\xC3\xA9";
+        std::string text;
+        const std::size_t length = below(maxLength + 1);
+        for (std::size_t i = 0; i < length; ++i) {
+            text.push_back(alphabet[below(alphabet.size())]);
+        }
+        return text;
+    }
+
+    std::string tokens(std::size_t maxTokens) {
+        static const std::vector<std::string> pieces = {
+            "rgb(", "rgba(", "hsl(", "hsla(", "rgb", "hsl", "a",   "(", ")",  ",", ", ", ",\t",
+            "%",    "#",     "1",    "12",    "255", ".",   "1.5", "f", "ab", " ", "e"};
+        std::string text;
+        const std::size_t count = below(maxTokens + 1);
+        for (std::size_t i = 0; i < count; ++i) {
+            text += pieces[below(pieces.size())];
+        }
+        return text;
+    }
+
+    std::string mutation(std::string text, int edits) {
+        for (int i = 0; i < edits; ++i) {
+            const std::string piece = characters(3);
+            const std::size_t at = below(text.size() + 1);
+            switch (below(4)) {
+                case 0:
+                    text.insert(at, piece);
+                    break;
+                case 1:
+                    text.erase(at, below(3));
+                    break;
+                case 2:
+                    text.replace(at, 1, piece);
+                    break;
+                default:
+                    text.insert(at, text.substr(below(text.size() + 1), below(8)));
+                    break;
+            }
+        }
+        return text.substr(0, 190);
+    }
+
+private:
+    std::mt19937 random_;
+};
+
+TEST(CssPatternsDifferential, RandomCharacters) {
+    Generator generator(1);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 20000; ++i) {
+        texts.push_back(generator.characters(i % 4 == 0 ? 150 : 24));
+    }
+    expectAgreement(texts);
+}
+
+TEST(CssPatternsDifferential, RandomTokenSequences) {
+    Generator generator(2);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 20000; ++i) {
+        texts.push_back(generator.tokens(i % 4 == 0 ? 40 : 14));
+    }
+    expectAgreement(texts);
+}
+
+TEST(CssPatternsDifferential, MutatedColours) {
+    const std::vector<std::string> colours = {"rgb(188, 227, 104)",
+                                              "rgba(188, 227, 104, 1.0)",
+                                              "rgb(1,2,3)",
+                                              "rgba(0,\t0, 0,  .5)",
+                                              "hsl(120, 100%, 25%)",
+                                              "hsla(120, 1, 0.25, 0.5)",
+                                              "hsl(1.5,2.%,3.3%,4)",
+                                              "#bce368",
+                                              "bce368",
+                                              "#abc",
+                                              "#abcd",
+                                              "color: #1234567;"};
+    Generator generator(3);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 20000; ++i) {
+        std::string base = colours[generator.below(colours.size())];
+        if (i % 3 == 0) {
+            base += colours[generator.below(colours.size())];
+        }
+        texts.push_back(generator.mutation(base, 1 + static_cast<int>(generator.below(4))));
+    }
+    expectAgreement(texts);
+}
+
+}  // namespace
+}  // namespace hueloupe::css
