@@ -2,8 +2,7 @@
 
 namespace hueloupe {
 
-ColorValue readSRGBComponents(const QColor& color)
-{
+ColorValue readSRGBComponents(const QColor& color) {
     QColor rgb = color;
     if (rgb.spec() != QColor::Rgb && rgb.spec() != QColor::ExtendedRgb) {
         const QColor converted = rgb.toRgb();
@@ -16,8 +15,7 @@ ColorValue readSRGBComponents(const QColor& color)
     return {r, g, b, a};
 }
 
-QColor makeSRGBColor(const ColorValue& color)
-{
+QColor makeSRGBColor(const ColorValue& color) {
     // Extended RGB keeps components outside 0..1 instead of clamping them silently.
     return QColor::fromRgbF(static_cast<float>(color.red), static_cast<float>(color.green),
                             static_cast<float>(color.blue), static_cast<float>(color.alpha));

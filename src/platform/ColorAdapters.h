@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QMetaType>
 
 #include "colour/ColorValue.h"
 
@@ -12,3 +13,6 @@ ColorValue readSRGBComponents(const QColor& color);
 QColor makeSRGBColor(const ColorValue& color);
 
 }  // namespace hueloupe
+
+// Lets ColorValue travel in QVariant, signals and Qt Test data tables.
+Q_DECLARE_METATYPE(hueloupe::ColorValue)

@@ -4,18 +4,17 @@
 
 namespace hueloupe {
 
-void ManualScheduler::after(Duration delay, Step step)
-{
+void ManualScheduler::after(Duration delay, Step step) {
     steps_.push_back({now_ + std::max(delay, Duration{0}), nextOrder_++, std::move(step)});
 }
 
-void ManualScheduler::advance(Duration delta)
-{
+void ManualScheduler::advance(Duration delta) {
     const Duration target = now_ + delta;
     for (;;) {
-        auto next = std::min_element(steps_.begin(), steps_.end(), [](const auto& a, const auto& b) {
-            return a.due != b.due ? a.due < b.due : a.order < b.order;
-        });
+        auto next =
+            std::min_element(steps_.begin(), steps_.end(), [](const auto& a, const auto& b) {
+                return a.due != b.due ? a.due < b.due : a.order < b.order;
+            });
         if (next == steps_.end() || next->due > target) {
             break;
         }

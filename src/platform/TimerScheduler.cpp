@@ -5,13 +5,11 @@
 
 namespace hueloupe {
 
-void TimerScheduler::after(Duration delay, Step step)
-{
+void TimerScheduler::after(Duration delay, Step step) {
     QTimer::singleShot(delay, QCoreApplication::instance(), std::move(step));
 }
 
-Scheduler& Scheduler::standard()
-{
+Scheduler& Scheduler::standard() {
     static TimerScheduler scheduler;
     return scheduler;
 }

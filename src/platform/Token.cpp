@@ -4,8 +4,7 @@
 
 namespace hueloupe {
 
-QString makeToken()
-{
+QString makeToken() {
     return QUuid::createUuid().toString(QUuid::WithoutBraces).toUpper();
 }
 

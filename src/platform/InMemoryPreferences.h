@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/Preferences.h"
+
+namespace hueloupe {
+
+// Preferences kept in memory only, for tests. Counts writes so that a test can tell whether
+// anything was stored.
+class InMemoryPreferences final : public Preferences {
+public:
+    void registerDefaults(const QVariantMap& defaults) override;
+    QVariant objectForKey(const QString& key) const override;
+    void setObject(const QVariant& value, const QString& key) override;
+
+    // The values stored by setObject (registered defaults excluded).
+    const QVariantMap& stored() const { return stored_; }
+    int writeCount() const { return writeCount_; }
+
+private:
+    QVariantMap defaults_;
+    QVariantMap stored_;
+    int writeCount_ = 0;
+};
+
+}  // namespace hueloupe
