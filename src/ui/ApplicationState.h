@@ -1,0 +1,19 @@
+#pragma once
+
+class QWidget;
+
+namespace hueloupe {
+
+// Whether the application is the active one, and bringing it to the front.
+class ApplicationState {
+public:
+    virtual ~ApplicationState() = default;
+    virtual bool isActive() const = 0;
+    // Raises and activates the given window (the application's window that asks).
+    virtual void activate(QWidget* window) = 0;
+
+    // The real application: QGuiApplication::applicationState().
+    static ApplicationState& standard();
+};
+
+}  // namespace hueloupe

@@ -1,0 +1,145 @@
+#include "ui/CopyPopUpButton.h"
+
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include "format/ColorFormatter.h"
+#include "platform/Token.h"
+#include "ui/FormatMenuItem.h"
+
+namespace hueloupe {
+
+namespace {
+
+// The title frame inside the button, before the cell moves it 12 to the left.
+constexpr qreal kTitleLeft = 16;
+
+}  // namespace
+
+CopyPopUpButton::CopyPopUpButton(QWidget* parent)
+    : QPushButton(parent), menu_(new QMenu(this)), scheduler_(&Scheduler::standard()) {
+    setFlat(true);
+    connect(menu_, &QMenu::aboutToHide, this, &CopyPopUpButton::menuClosed);
+}
+
+CopyPopUpButton::~CopyPopUpButton() = default;
+
+FormatMenuItem* CopyPopUpButton::addItem(std::unique_ptr<ColorFormatter> formatter,
+                                         const QString& title) {
+    auto* item = new FormatMenuItem(std::move(formatter), title, menu_);
+    menu_->addAction(item);
+    connect(item, &QAction::triggered, this, [this, item] { chooseItem(item); });
+    connect(item, &QAction::changed, this, [this, item] {
+        if (item == selected_) {
+            syncTitle();
+        }
+    });
+    if (selected_ == nullptr) {
+        selectItem(item);
+    }
+    return item;
+}
+
+void CopyPopUpButton::removeAllItems() {
+    const QList<FormatMenuItem*> all = items();
+    selected_ = nullptr;
+    for (FormatMenuItem* item : all) {
+        menu_->removeAction(item);
+        delete item;
+    }
+    syncTitle();
+}
+
+QList<FormatMenuItem*> CopyPopUpButton::items() const {
+    QList<FormatMenuItem*> result;
+    for (QAction* action : menu_->actions()) {
+        if (auto* item = qobject_cast<FormatMenuItem*>(action)) {
+            result.append(item);
+        }
+    }
+    return result;
+}
+
+void CopyPopUpButton::selectItem(FormatMenuItem* item) {
+    if (item != nullptr && !menu_->actions().contains(item)) {
+        return;
+    }
+    selected_ = item;
+    syncTitle();
+}
+
+void CopyPopUpButton::syncTitle() {
+    setText(selected_ != nullptr ? selected_->text() : QString());
+    update();
+}
+
+void CopyPopUpButton::chooseItem(FormatMenuItem* item) {
+    // The choice is selected before the action goes out, so the action reads the new format.
+    selectItem(item);
+    emit activated();
+}
+
+void CopyPopUpButton::popUpMenu() {
+    menu_->popup(mapToGlobal(QPoint(0, height())));
+}
+
+void CopyPopUpButton::menuClosed() {
+    // The menu's own tracking ended the press.
+    mouseDownToken_.reset();
+    setDown(false);
+}
+
+void CopyPopUpButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    const QString token = makeToken();
+    mouseDownToken_ = token;
+    menuShown_ = false;
+    setDown(true);
+    scheduler_->after(kHoldDelay, [button = QPointer<CopyPopUpButton>(this), token] {
+        if (button == nullptr || button->mouseDownToken_ != token) {
+            return;  // released, or a newer press
+        }
+        button->menuShown_ = true;
+        button->popUpMenu();
+    });
+}
+
+void CopyPopUpButton::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    mouseDownToken_.reset();
+    if (!menuShown_) {
+        emit activated();
+        setDown(false);
+    }
+}
+
+QSize CopyPopUpButton::sizeHint() const {
+    const QFontMetrics metrics(CopyPopUpButtonCell::titleFont(
+        selected_ != nullptr ? selected_->representedObject() : nullptr));
+    const int titleWidth = metrics.horizontalAdvance(text());
+    return {static_cast<int>(kTitleLeft) + titleWidth +
+                static_cast<int>(CopyPopUpButtonCell::kCaretWidth),
+            22};
+}
+
+void CopyPopUpButton::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QRectF bounds = rect();
+    cell_.drawBorderAndBackground(painter, bounds);
+    const QRectF titleFrame(kTitleLeft, 0,
+                            bounds.width() - kTitleLeft - CopyPopUpButtonCell::kCaretWidth,
+                            bounds.height());
+    cell_.drawTitle(painter, text(), titleFrame,
+                    selected_ != nullptr ? selected_->representedObject() : nullptr, isDown(),
+                    palette());
+}
+
+}  // namespace hueloupe

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+
+#include <QList>
+#include <QPushButton>
+#include <QString>
+
+#include "platform/Scheduler.h"
+#include "ui/CopyPopUpButtonCell.h"
+
+class QMenu;
+
+namespace hueloupe {
+
+class ColorFormatter;
+class FormatMenuItem;
+
+// The copy control: a click sends activated() on release; holding the press for 0.3 s opens
+// the menu of output formats instead, where choosing an item selects it and then sends
+// activated(). Drawn by CopyPopUpButtonCell: the selected item's title and a caret.
+class CopyPopUpButton : public QPushButton {
+    Q_OBJECT
+    Q_PROPERTY(bool menuShown READ menuShown WRITE setMenuShown)
+
+public:
+    explicit CopyPopUpButton(QWidget* parent = nullptr);
+    ~CopyPopUpButton() override;
+
+    bool menuShown() const { return menuShown_; }
+    void setMenuShown(bool shown) { menuShown_ = shown; }
+    const std::optional<QString>& mouseDownToken() const { return mouseDownToken_; }
+    void setMouseDownToken(std::optional<QString> token) { mouseDownToken_ = std::move(token); }
+
+    // The menu of output formats; the button owns it.
+    QMenu* itemMenu() const { return menu_; }
+    // Appends an item that owns the formatter. The first item added is selected.
+    FormatMenuItem* addItem(std::unique_ptr<ColorFormatter> formatter, const QString& title);
+    void removeAllItems();
+    QList<FormatMenuItem*> items() const;
+
+    FormatMenuItem* selectedItem() const { return selected_; }
+    // Selects an item of this button's menu (others are ignored); the title follows it.
+    void selectItem(FormatMenuItem* item);
+
+    // Opens the menu below the button, as a held press does.
+    void popUpMenu();
+
+    const CopyPopUpButtonCell& cell() const { return cell_; }
+    // Where the 0.3 s step runs; tests put virtual time here. It must outlive the button.
+    void setScheduler(Scheduler& scheduler) { scheduler_ = &scheduler; }
+
+    QSize sizeHint() const override;
+
+signals:
+    // The button's action: a click, or a format chosen from the menu.
+    void activated();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void chooseItem(FormatMenuItem* item);
+    void menuClosed();
+    void syncTitle();
+
+    CopyPopUpButtonCell cell_;
+    QMenu* menu_;
+    FormatMenuItem* selected_ = nullptr;
+    std::optional<QString> mouseDownToken_;
+    bool menuShown_ = false;
+    Scheduler* scheduler_;
+};
+
+}  // namespace hueloupe

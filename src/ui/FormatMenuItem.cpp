@@ -1,0 +1,14 @@
+#include "ui/FormatMenuItem.h"
+
+#include "format/ColorFormatter.h"
+
+namespace hueloupe {
+
+FormatMenuItem::FormatMenuItem(std::unique_ptr<ColorFormatter> formatter, const QString& title,
+                               QObject* parent)
+    : QAction(title, parent),
+      formatter_(formatter ? std::move(formatter) : std::make_unique<ColorFormatter>()) {}
+
+FormatMenuItem::~FormatMenuItem() = default;
+
+}  // namespace hueloupe

@@ -1,0 +1,46 @@
+#include "ui/InterfaceLoader.h"
+
+#include "history/ColorHistoryView.h"
+#include "ui/CopyPopUpButton.h"
+#include "ui/MainWindow.h"
+#include "ui/ModernColorWell.h"
+#include "ui_MainWindow.h"
+#include "ui_PlaygroundWindow.h"
+
+namespace hueloupe {
+
+Interface::Interface() = default;
+Interface::Interface(Interface&&) noexcept = default;
+Interface& Interface::operator=(Interface&&) noexcept = default;
+Interface::~Interface() = default;
+
+Interface loadInterface(const AwakeObserver& observer) {
+    Interface loaded;
+    // Every object first.
+    loaded.window = std::make_unique<MainWindow>();
+    Ui::MainWindow mainForm;
+    mainForm.setupUi(loaded.window.get());
+    loaded.playgroundWindow = std::make_unique<QWidget>(nullptr, Qt::Window);
+    Ui::PlaygroundWindow playgroundForm;
+    playgroundForm.setupUi(loaded.playgroundWindow.get());
+
+    // Then the outlets.
+    loaded.colorWell = mainForm.colorWell;
+    loaded.historyPalette = mainForm.historyPalette;
+    loaded.colorCopyButton = mainForm.colorCopyButton;
+    loaded.formatterPlaygroundFormatField = playgroundForm.formatterPlaygroundFormatField;
+    loaded.formatterPlaygroundOutputLabel = playgroundForm.formatterPlaygroundOutputLabel;
+
+    // Then the set-up of the two views that need it: the colour well before the palette.
+    if (observer) {
+        observer(*loaded.colorWell, loaded);
+    }
+    loaded.colorWell->awakeFromNib();
+    if (observer) {
+        observer(*loaded.historyPalette, loaded);
+    }
+    loaded.historyPalette->awakeFromNib();
+    return loaded;
+}
+
+}  // namespace hueloupe

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace hueloupe {
+
+class ColorHistoryView;
+class CopyPopUpButton;
+class MainWindow;
+class ModernColorWell;
+
+// The loaded windows and the outlets into them. The two windows own their views.
+struct Interface {
+    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<QWidget> playgroundWindow;
+    ModernColorWell* colorWell = nullptr;
+    ColorHistoryView* historyPalette = nullptr;
+    CopyPopUpButton* colorCopyButton = nullptr;
+    QLineEdit* formatterPlaygroundFormatField = nullptr;
+    QLabel* formatterPlaygroundOutputLabel = nullptr;
+
+    Interface();
+    Interface(Interface&&) noexcept;
+    Interface& operator=(Interface&&) noexcept;
+    ~Interface();
+};
+
+// Told of each view just before it receives awakeFromNib, with every outlet already set.
+using AwakeObserver = std::function<void(QWidget& view, const Interface& outlets)>;
+
+// Builds the main window and the playground window from their interface descriptions, sets
+// the outlets, then sets up the colour well and after it the history palette
+// (awakeFromNib, in that order). The windows are not shown.
+Interface loadInterface(const AwakeObserver& observer = {});
+
+}  // namespace hueloupe

@@ -1,0 +1,127 @@
+#include "ui/MessageOverlay.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QPainter>
+#include <QPropertyAnimation>
+
+#include "ui/ActionlessLayerDelegate.h"
+#include "ui/OverlayGeometry.h"
+
+namespace hueloupe {
+
+namespace {
+
+constexpr int kFontPixelSize = 16;
+
+}  // namespace
+
+MessageOverlay::MessageOverlay(const ActionlessLayerDelegate& layerDelegate, QWidget* parent)
+    : QWidget(parent),
+      layerDelegate_(layerDelegate),
+      fade_(new QPropertyAnimation(this, "presentedOpacity", this)) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    fade_->setDuration(fadeMs_);
+}
+
+MessageOverlay::~MessageOverlay() = default;
+
+QFont MessageOverlay::defaultFont() {
+    // A lookup of one family by name; when the match is another family, the face is missing.
+    static const bool hasHelveticaNeue =
+        QFontInfo(QFont(QStringLiteral("Helvetica Neue"))).family() ==
+        QLatin1String("Helvetica Neue");
+    QFont font = hasHelveticaNeue ? QFont(QStringLiteral("Helvetica Neue"))
+                                  : QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setBold(true);
+    font.setPixelSize(kFontPixelSize);
+    return font;
+}
+
+void MessageOverlay::setText(const QString& text) {
+    text_ = text;
+    update();
+    if (layerDelegate_.actionForKey(u"contents") == LayerAction::standard && fadeMs_ > 0 &&
+        !isFading()) {
+        // A layer whose text changes are animated brings the new text in with a fade.
+        fade_->setDuration(fadeMs_);
+        fade_->setStartValue(0.0);
+        fade_->setEndValue(opacity_);
+        fade_->start();
+    }
+}
+
+void MessageOverlay::setWrapped(bool wrapped) {
+    wrapped_ = wrapped;
+    update();
+}
+
+void MessageOverlay::setTruncatesAtEnd(bool truncates) {
+    truncatesAtEnd_ = truncates;
+    update();
+}
+
+void MessageOverlay::setTextColor(const QColor& color) {
+    textColor_ = color;
+    update();
+}
+
+void MessageOverlay::setFrame(const QRectF& frame) {
+    frame_ = frame;
+    followParent();
+}
+
+void MessageOverlay::followParent() {
+    const qreal parentHeight = parentWidget() != nullptr ? parentWidget()->height() : 0;
+    setGeometry(toWidgetRect(frame_, parentHeight).toAlignedRect());
+}
+
+void MessageOverlay::setOpacity(qreal opacity) {
+    opacity_ = opacity;
+    fade_->stop();
+    if (layerDelegate_.actionForKey(u"opacity") == LayerAction::none || fadeMs_ <= 0) {
+        setPresentedOpacity(opacity);
+        return;
+    }
+    fade_->setDuration(fadeMs_);
+    fade_->setStartValue(presentedOpacity_);
+    fade_->setEndValue(opacity);
+    fade_->start();
+}
+
+bool MessageOverlay::isFading() const {
+    return fade_->state() == QAbstractAnimation::Running;
+}
+
+void MessageOverlay::setFadeDuration(int milliseconds) {
+    fadeMs_ = milliseconds;
+}
+
+void MessageOverlay::setPresentedOpacity(qreal opacity) {
+    presentedOpacity_ = opacity;
+    update();
+}
+
+void MessageOverlay::paintEvent(QPaintEvent* /*event*/) {
+    if (presentedOpacity_ <= 0 || text_.isEmpty()) {
+        return;
+    }
+    QPainter painter(this);
+    painter.setOpacity(presentedOpacity_);
+    painter.setFont(font());
+    painter.setPen(textColor_);
+    const QRect area = rect();
+    if (wrapped_) {
+        painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, text_);
+        return;
+    }
+    QString line = text_;
+    line.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    if (truncatesAtEnd_) {
+        line = painter.fontMetrics().elidedText(line, Qt::ElideRight, area.width());
+    }
+    painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, line);
+}
+
+}  // namespace hueloupe

@@ -1,0 +1,158 @@
+#include "ui/ModernColorWell.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+
+#include "platform/ColorAdapters.h"
+#include "platform/Token.h"
+#include "ui/ApplicationState.h"
+#include "ui/MessageOverlay.h"
+#include "ui/ModernColorWellDelegate.h"
+#include "ui/OverlayGeometry.h"
+
+namespace hueloupe {
+
+namespace {
+
+constexpr ColorValue kOverlayTextColor{1.0, 1.0, 1.0, 0.8};
+
+}  // namespace
+
+ModernColorWell::ModernColorWell(QWidget* parent)
+    : QWidget(parent),
+      scheduler_(&Scheduler::standard()),
+      applicationState_(&ApplicationState::standard()) {}
+
+ModernColorWell::~ModernColorWell() {
+    if (trackingMagnifier_ != nullptr) {
+        trackingMagnifier_->stopTracking(this);
+    }
+}
+
+void ModernColorWell::setColor(const ColorValue& color) {
+    color_ = color;
+    update();
+}
+
+void ModernColorWell::awakeFromNib() {
+    setupLayers();
+}
+
+void ModernColorWell::setupLayers() {
+    makeOverlay();
+    const QString token = makeToken();
+    messageToken_ = token;
+    armExpiry(token, kHintDelay);
+}
+
+void ModernColorWell::makeOverlay() {
+    delete messageLayer_;  // a second set-up replaces the overlay
+    messageLayer_ = new MessageOverlay(layerDelegate_, this);
+    messageLayer_->setText(kHint);
+    messageLayer_->setFont(MessageOverlay::defaultFont());
+    messageLayer_->setTextColor(makeSRGBColor(kOverlayTextColor));
+    messageLayer_->setWrapped(true);
+    // Computed once: later resizes keep the width and the distance from the bottom edge.
+    messageLayer_->setFrame(hintOverlayFrame(width()));
+    messageLayer_->show();
+}
+
+void ModernColorWell::showMessage(const QString& text) {
+    if (messageLayer_ == nullptr) {
+        makeOverlay();  // a well made in code and never set up still shows messages
+    }
+    messageLayer_->setText(text);
+    // Geometry, wrapping and truncation change at once, without animation.
+    messageLayer_->setFrame(withHeight(messageLayer_->frame(), kMessageHeight));
+    messageLayer_->setWrapped(false);
+    messageLayer_->setTruncatesAtEnd(true);
+    messageLayer_->setOpacity(1.0);  // fades in if the overlay was hidden
+    const QString token = makeToken();
+    messageToken_ = token;
+    armExpiry(token, kMessageDelay);
+}
+
+void ModernColorWell::armExpiry(const QString& token, Scheduler::Duration delay) {
+    scheduler_->after(delay, [well = QPointer<ModernColorWell>(this), token] {
+        if (well != nullptr) {
+            well->expireMessage(token);
+        }
+    });
+}
+
+void ModernColorWell::expireMessage(const QString& token) {
+    if (!messageToken_ || *messageToken_ != token || messageLayer_ == nullptr) {
+        return;  // a newer text owns the overlay
+    }
+    messageLayer_->setOpacity(0.0);
+    messageToken_.reset();
+}
+
+void ModernColorWell::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    const QString token = makeToken();
+    mouseDownToken_ = token;
+    const QPointF position = event->position();
+    if (applicationState_->isActive()) {
+        startMagnifier(position);
+        return;
+    }
+    // An inactive application waits for a held press; the press's own location counts.
+    scheduler_->after(kHoldDelay, [well = QPointer<ModernColorWell>(this), token, position] {
+        if (well != nullptr && well->mouseDownToken_ == token) {
+            well->startMagnifier(position);
+        }
+    });
+}
+
+void ModernColorWell::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    mouseDownToken_.reset();
+}
+
+void ModernColorWell::startMagnifier(QPointF position) {
+    const qreal aboveBottom = height() - position.y();
+    if (aboveBottom <= kBottomStrip) {
+        return;
+    }
+    Magnifier& magnifier = Magnifier::shared();
+    trackingMagnifier_ = &magnifier;
+    magnifier.trackMagnifierWithDelegate(this);
+}
+
+void ModernColorWell::magnifierDidSelectColor(Magnifier* /*magnifier*/, const ColorValue& color) {
+    trackingMagnifier_ = nullptr;
+    setColor(color);
+    if (delegate_ != nullptr) {
+        delegate_->colorChanged(color);
+    }
+    if (!applicationState_->isActive()) {
+        applicationState_->activate(window());
+        mouseDownToken_.reset();
+    }
+}
+
+void ModernColorWell::magnifierDidFailToSelectColor(Magnifier* /*magnifier*/) {
+    trackingMagnifier_ = nullptr;
+}
+
+void ModernColorWell::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.fillRect(rect(), makeSRGBColor(color_));
+}
+
+void ModernColorWell::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (messageLayer_ != nullptr) {
+        messageLayer_->followParent();
+    }
+}
+
+}  // namespace hueloupe

@@ -1,0 +1,84 @@
+#pragma once
+
+#include <optional>
+
+#include <QPointF>
+#include <QString>
+#include <QWidget>
+
+#include "colour/ColorValue.h"
+#include "platform/Scheduler.h"
+#include "ui/ActionlessLayerDelegate.h"
+#include "ui/Magnifier.h"
+
+namespace hueloupe {
+
+class ApplicationState;
+class MessageOverlay;
+class ModernColorWellDelegate;
+
+// The large view that shows the current colour. A press away from its bottom strip starts the
+// screen loupe; the picked colour is shown and handed to the delegate. A text overlay shows a
+// hint after set-up and short messages later.
+class ModernColorWell : public QWidget, public MagnifierDelegate {
+    Q_OBJECT
+
+public:
+    // A press must lie more than this far above the bottom edge to start the loupe.
+    static constexpr qreal kBottomStrip = 25;
+    static inline const QString kHint = QStringLiteral("drag from here\nto snap a color");
+
+    explicit ModernColorWell(QWidget* parent = nullptr);
+    ~ModernColorWell() override;
+
+    ModernColorWellDelegate* delegate() const { return delegate_; }
+    // Not owned; the well never keeps its delegate alive.
+    void setDelegate(ModernColorWellDelegate* delegate) { delegate_ = delegate; }
+
+    const ColorValue& color() const { return color_; }
+    void setColor(const ColorValue& color);
+
+    // Set-up after loading: the overlay with the hint, which expires after 2.0 s.
+    void awakeFromNib();
+    // Shows a short single-line text for 0.8 s. A well not set up yet gets its overlay first.
+    void showMessage(const QString& text);
+
+    // The overlay: null until set-up (or the first message).
+    MessageOverlay* messageLayer() const { return messageLayer_; }
+    const ActionlessLayerDelegate& layerDelegate() const { return layerDelegate_; }
+    const std::optional<QString>& messageToken() const { return messageToken_; }
+    const std::optional<QString>& mouseDownToken() const { return mouseDownToken_; }
+
+    // Where delayed steps run and where the application's state comes from; tests put
+    // virtual time and a fake application here. Both must outlive the well.
+    void setScheduler(Scheduler& scheduler) { scheduler_ = &scheduler; }
+    void setApplicationState(ApplicationState& state) { applicationState_ = &state; }
+
+    void magnifierDidSelectColor(Magnifier* magnifier, const ColorValue& color) override;
+    void magnifierDidFailToSelectColor(Magnifier* magnifier) override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void setupLayers();
+    void makeOverlay();
+    void armExpiry(const QString& token, Scheduler::Duration delay);
+    void expireMessage(const QString& token);
+    void startMagnifier(QPointF position);
+
+    ModernColorWellDelegate* delegate_ = nullptr;
+    MessageOverlay* messageLayer_ = nullptr;  // a child widget, owned through Qt
+    ActionlessLayerDelegate layerDelegate_;
+    std::optional<QString> messageToken_;
+    std::optional<QString> mouseDownToken_;
+    ColorValue color_{0.0, 0.7082, 1.0, 1.0};
+    Scheduler* scheduler_;
+    ApplicationState* applicationState_;
+    Magnifier* trackingMagnifier_ = nullptr;
+};
+
+}  // namespace hueloupe

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "ui/ScreenSampler.h"
+
+namespace hueloupe {
+
+// Grabs only the logical rectangle that covers the asked device pixels, then cuts them out.
+class QtScreenSampler final : public ScreenSampler {
+public:
+    QImage sample(QScreen& screen, const QRect& deviceRect) override;
+};
+
+}  // namespace hueloupe

@@ -1,0 +1,63 @@
+#include "ui/ScreenMagnifier.h"
+
+#include <QCursor>
+
+#include "ui/LoupeWindow.h"
+#include "ui/ScreenSampler.h"
+
+namespace hueloupe {
+
+ScreenMagnifier::ScreenMagnifier(ScreenSampler& sampler) : sampler_(sampler) {}
+
+ScreenMagnifier::ScreenMagnifier() : ScreenMagnifier(ScreenSampler::standard()) {}
+
+ScreenMagnifier::~ScreenMagnifier() = default;
+
+void ScreenMagnifier::trackMagnifierWithDelegate(MagnifierDelegate* delegate) {
+    trackAt(QCursor::pos(), delegate);
+}
+
+void ScreenMagnifier::trackAt(QPointF globalPosition, MagnifierDelegate* delegate) {
+    if (delegate_ != nullptr) {
+        finish(nullptr);  // one session at a time
+    }
+    if (!window_) {
+        window_ = std::make_unique<LoupeWindow>(sampler_);
+        QObject::connect(window_.get(), &LoupeWindow::colorPicked,
+                         [this](const ColorValue& color) { finish(&color); });
+        QObject::connect(window_.get(), &LoupeWindow::pickFailed, [this] { finish(nullptr); });
+    }
+    delegate_ = delegate;
+    if (!window_->start(globalPosition)) {
+        // The screen cannot be read here (a null grab): the session ends as a failure.
+        finish(nullptr);
+    }
+}
+
+void ScreenMagnifier::stopTracking(MagnifierDelegate* delegate) {
+    if (delegate == nullptr || delegate != delegate_) {
+        return;
+    }
+    delegate_ = nullptr;
+    if (window_) {
+        window_->stop();
+    }
+}
+
+void ScreenMagnifier::finish(const ColorValue* color) {
+    MagnifierDelegate* delegate = delegate_;
+    delegate_ = nullptr;
+    if (window_) {
+        window_->stop();
+    }
+    if (delegate == nullptr) {
+        return;
+    }
+    if (color != nullptr) {
+        delegate->magnifierDidSelectColor(this, *color);
+    } else {
+        delegate->magnifierDidFailToSelectColor(this);
+    }
+}
+
+}  // namespace hueloupe
