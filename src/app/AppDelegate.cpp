@@ -1,0 +1,105 @@
+#include "app/AppDelegate.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "colour/CssColor.h"
+#include "format/ColorFormatter.h"
+#include "history/ColorHistoryView.h"
+#include "platform/ColorPanel.h"
+#include "platform/Preferences.h"
+#include "ui/CopyPopUpButton.h"
+#include "ui/InterfaceLoader.h"
+#include "ui/MainWindow.h"
+#include "ui/ModernColorWell.h"
+
+namespace hueloupe {
+
+void AppDelegate::initialize(Preferences& preferences)
+{
+    preferences.registerDefaults({
+        {kLastColorKey, QStringLiteral("rgba(254, 233, 141, 1.0)")},
+        {kLastFormatterKey, QStringLiteral("#{rr}{gg}{bb}")},
+    });
+}
+
+AppDelegate::AppDelegate(QObject* parent)
+    : QObject(parent),
+      playgroundFormatter_(std::make_unique<ColorFormatter>("#{rr}{gg}{bb}", "#{rr}{gg}{bb}", false)),
+      preferences_(&Preferences::standard()),
+      colorPanel_(&ColorPanel::shared()),
+      beep_(&QApplication::beep)
+{
+}
+
+AppDelegate::~AppDelegate() = default;
+
+void AppDelegate::connectOutlets(const Interface& loaded)
+{
+    window_ = loaded.window.get();
+    colorWell_ = loaded.colorWell;
+    historyPalette_ = loaded.historyPalette;
+    colorCopyButton_ = loaded.colorCopyButton;
+    playgroundWindow_ = loaded.playgroundWindow.get();
+    formatterPlaygroundOutputLabel_ = loaded.formatterPlaygroundOutputLabel;
+    formatterPlaygroundFormatField_ = loaded.formatterPlaygroundFormatField;
+
+    connect(colorCopyButton_, &CopyPopUpButton::activated, this, &AppDelegate::copySelectedColor);
+    connect(formatterPlaygroundFormatField_, &QLineEdit::textEdited, this,
+            &AppDelegate::controlTextDidChange);
+    connect(window_, &MainWindow::tweakColorRequested, this, &AppDelegate::tweakColor);
+    connect(window_, &MainWindow::showPlaygroundRequested, this, &AppDelegate::showPlaygroundWindow);
+}
+
+void AppDelegate::applicationWillFinishLaunching()
+{
+    // The colour panel always offers alpha, so there is nothing to switch on for it here.
+    if (const auto text = preferences_->stringForKey(kLastColorKey)) {
+        if (const auto color = colorFromCSString(text->toStdString())) {
+            colorWell_->setColor(*color);
+        }
+    }
+    colorWell_->setDelegate(this);
+    historyPalette_->setDelegate(this);
+    colorPanel_->setColor(colorWell_->color());  // before the handler exists: stores nothing
+    populateColorFormatChoices();
+    connect(colorPanel_, &ColorPanel::colorChanged, this, &AppDelegate::colorPanelDidChange);
+    updateFormatterPlaygroundValues();
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
+}
+
+void AppDelegate::colorSelected(const ColorValue& color) { colorPanel_->setColor(color); }
+
+void AppDelegate::colorChanged(const ColorValue& color) { colorPanel_->setColor(color); }
+
+void AppDelegate::tweakColor()
+{
+    if (colorPanel_->isVisible()) {
+        colorPanel_->hide();
+    } else {
+        colorPanel_->show();
+    }
+}
+
+void AppDelegate::colorPanelDidChange()
+{
+    colorWell_->setColor(colorPanel_->color());
+    updateColorChoicePreviews();
+    updateFormatterPlaygroundValues();
+    const std::string text = formatter().stringForColor(colorWell_->color());
+    preferences_->setObject(QString::fromStdString(text), kLastColorKey);
+}
+
+ColorFormatter& AppDelegate::formatter()
+{
+    if (!formatter_) {
+        formatter_ = std::make_unique<ColorFormatter>();
+    }
+    return *formatter_;
+}
+
+}  // namespace hueloupe

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "history/ColorHistoryViewDelegate.h"
+#include "ui/ApplicationDelegate.h"
+#include "ui/ModernColorWellDelegate.h"
+
+class QClipboard;
+class QLabel;
+class QLineEdit;
+class QWidget;
+
+namespace hueloupe {
+
+class ColorFormatter;
+class ColorHistoryView;
+class ColorPanel;
+class CopyPopUpButton;
+class MainWindow;
+class ModernColorWell;
+class Preferences;
+struct Interface;
+
+// The application controller: joins the main window's views, the colour logic and the
+// user's settings. The current colour lives in the colour panel; every change goes through
+// it and comes back through one handler that refreshes the well, the format menu, the
+// playground and "LastColor".
+class AppDelegate final : public QObject,
+                          public ModernColorWellDelegate,
+                          public ColorHistoryViewDelegate,
+                          public ApplicationDelegate {
+    Q_OBJECT
+
+public:
+    static inline const QString kLastColorKey = QStringLiteral("LastColor");
+    static inline const QString kLastFormatterKey = QStringLiteral("LastFormatter");
+
+    // Registers the controller's defaults; runs once, before the first controller exists.
+    static void initialize(Preferences& preferences);
+
+    // Preferences, colour panel and clipboard default to the process-wide ones.
+    explicit AppDelegate(QObject* parent = nullptr);
+    ~AppDelegate() override;
+
+    // What the interface loader connects: the outlets and the menu commands.
+    void connectOutlets(const Interface& loaded);
+
+    // Seams for tests; each must outlive the controller.
+    void setPreferences(Preferences& preferences) { preferences_ = &preferences; }
+    void setColorPanel(ColorPanel& panel) { colorPanel_ = &panel; }
+    void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
+
+    void applicationWillFinishLaunching();
+    void applicationDidFinishLaunching() {}
+    void applicationWillTerminate() {}
+
+    void populateColorFormatChoices();
+    void updateColorChoicePreviews();
+
+    void colorSelected(const ColorValue& color) override;
+    void colorChanged(const ColorValue& color) override;
+    bool applyColorWithCSString(const QString& text);
+    void copySelectedColor() override;
+    void readColorFromPasteboard() override;
+
+    void tweakColor();
+    void showPlaygroundWindow();
+    void updateFormatterPlaygroundValues();
+    void controlTextDidChange();
+
+private:
+    void colorPanelDidChange();
+    ColorFormatter& formatter();
+    QClipboard& clipboard() const;
+
+    QPointer<MainWindow> window_;
+    QPointer<ModernColorWell> colorWell_;
+    QPointer<ColorHistoryView> historyPalette_;
+    QPointer<CopyPopUpButton> colorCopyButton_;
+    std::unique_ptr<ColorFormatter> formatter_;  // writes "LastColor"; made on first use
+    std::unique_ptr<ColorFormatter> playgroundFormatter_;
+    QPointer<QWidget> playgroundWindow_;
+    QPointer<QLabel> formatterPlaygroundOutputLabel_;
+    QPointer<QLineEdit> formatterPlaygroundFormatField_;
+
+    Preferences* preferences_;
+    ColorPanel* colorPanel_;
+    std::function<void()> beep_;
+};
+
+}  // namespace hueloupe

@@ -1,0 +1,57 @@
+// Copy and paste of colour text through the system clipboard, as plain text.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "app/AppDelegate.h"
+#include "colour/CssColor.h"
+#include "format/ColorFormatter.h"
+#include "history/ColorHistoryView.h"
+#include "platform/Preferences.h"
+#include "ui/CopyPopUpButton.h"
+#include "ui/FormatMenuItem.h"
+#include "ui/ModernColorWell.h"
+
+namespace hueloupe {
+
+QClipboard& AppDelegate::clipboard() const { return *QGuiApplication::clipboard(); }
+
+void AppDelegate::copySelectedColor()
+{
+    const FormatMenuItem* item = colorCopyButton_->selectedItem();
+    colorCopyButton_->setToolTip(item ? item->text() : QString());
+    if (!item || !item->representedObject()) {
+        beep_();
+        return;
+    }
+    const ColorFormatter& chosen = *item->representedObject();
+    const ColorValue color = colorWell_->color();
+    clipboard().setText(QString::fromStdString(chosen.stringForColor(color)), QClipboard::Clipboard);
+    preferences_->setObject(QString::fromStdString(chosen.formatString()), kLastFormatterKey);
+    historyPalette_->pushColor(color);
+    colorWell_->showMessage(QStringLiteral("copied"));
+}
+
+void AppDelegate::readColorFromPasteboard()
+{
+    const QMimeData* data = clipboard().mimeData(QClipboard::Clipboard);
+    const bool hasText = data && data->hasText();
+    if (hasText && applyColorWithCSString(data->text())) {
+        colorWell_->showMessage(QStringLiteral("pasted"));
+        return;
+    }
+    colorWell_->showMessage(QStringLiteral("invalid CSS"));
+    beep_();
+}
+
+bool AppDelegate::applyColorWithCSString(const QString& text)
+{
+    const auto color = colorFromCSString(text.toStdString());
+    if (!color) {
+        return false;
+    }
+    colorChanged(*color);
+    return true;
+}
+
+}  // namespace hueloupe

@@ -1,0 +1,39 @@
+#include <QApplication>
+#include <cstdio>
+#include <string>
+
+#include "app/AppDelegate.h"
+#include "app/CommandLine.h"
+#include "format/Renderer.h"
+#include "platform/Preferences.h"
+#include "ui/InterfaceLoader.h"
+
+int main(int argc, char** argv)
+{
+    std::string answer;
+    if (const auto status = hueloupe::answerCommandLine(argc, argv, answer)) {
+        std::fputs(answer.c_str(), stdout);
+        return *status;
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("hueloupe"));
+    QApplication::setApplicationName(QStringLiteral("hueloupe"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Hueloupe"));
+    QApplication::setApplicationVersion(QStringLiteral(HUELOUPE_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.hueloupe.Hueloupe"));
+    hueloupe::setLogHandler([](std::string_view line) {
+        qWarning("%.*s", static_cast<int>(line.size()), line.data());
+    });
+
+    hueloupe::AppDelegate::initialize(hueloupe::Preferences::standard());
+    hueloupe::AppDelegate controller;
+    hueloupe::ApplicationDelegate::setCurrent(&controller);
+    const hueloupe::Interface loaded = hueloupe::loadInterface();
+    controller.connectOutlets(loaded);
+    controller.applicationWillFinishLaunching();
+    const int status = QApplication::exec();
+    controller.applicationWillTerminate();
+    hueloupe::ApplicationDelegate::setCurrent(nullptr);
+    return status;
+}

@@ -1,0 +1,12 @@
+#include "ui/ApplicationDelegate.h"
+
+namespace hueloupe {
+namespace {
+ApplicationDelegate* currentDelegate = nullptr;
+}
+
+ApplicationDelegate* ApplicationDelegate::current() { return currentDelegate; }
+
+void ApplicationDelegate::setCurrent(ApplicationDelegate* delegate) { currentDelegate = delegate; }
+
+}  // namespace hueloupe
