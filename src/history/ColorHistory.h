@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "colour/ColorValue.h"
+#include "history/ChipGeometry.h"
+
+namespace hueloupe {
+
+class ColorFormatter;
+class Preferences;
+
+// The most recently copied colours, newest first, at most one per chip. Stored under
+// "ColorHistory" as a list of colour strings written by a plain ColorFormatter ("#rrggbb",
+// no alpha); the registered default is five rgba() strings.
+class ColorHistory {
+public:
+    static constexpr int kCapacity = chips::kCount;
+    static const QString kKey;
+
+    explicit ColorHistory(Preferences& preferences);
+    ~ColorHistory();
+    ColorHistory(const ColorHistory&) = delete;
+    ColorHistory& operator=(const ColorHistory&) = delete;
+
+    static QStringList defaultEntries();
+    static void registerDefaults(Preferences& preferences);
+
+    // Replaces the list by the stored one: entries that do not parse are skipped, and only
+    // the first kCapacity colours are kept. Never writes.
+    void loadHistory();
+    // Puts a colour not yet in the list at the front, dropping the oldest when full, and
+    // saves. Returns false, changing and saving nothing, when an equal colour is present.
+    bool pushColor(const ColorValue& color);
+    std::optional<ColorValue> colorAtIndex(qsizetype index) const;
+    // Rewrites the stored list from the current one.
+    void saveHistory();
+
+    const std::vector<ColorValue>& colors() const { return colors_; }
+
+private:
+    Preferences& preferences_;
+    std::vector<ColorValue> colors_;
+    std::unique_ptr<ColorFormatter> formatter_;  // made on first save
+};
+
+}  // namespace hueloupe

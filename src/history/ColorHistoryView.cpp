@@ -1,0 +1,99 @@
+#include "history/ColorHistoryView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "history/ChipGeometry.h"
+#include "history/ColorHistoryViewDelegate.h"
+#include "platform/ColorAdapters.h"
+#include "platform/Preferences.h"
+
+namespace hueloupe {
+
+namespace {
+
+const QColor kEmptyChipColour(128, 128, 128);
+const QColor kChipBorderColour = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 0.2f);
+
+}  // namespace
+
+ColorHistoryView::ColorHistoryView(QWidget* parent)
+    : QWidget(parent), history_(Preferences::standard()) {}
+
+ColorHistoryView::~ColorHistoryView() = default;
+
+void ColorHistoryView::awakeFromNib() {
+    chips_.assign(chips::kCount, std::nullopt);
+    history_.loadHistory();
+    updateChips();
+}
+
+void ColorHistoryView::updateChips() {
+    const std::vector<ColorValue>& colors = history_.colors();
+    for (std::size_t i = 0; i < colors.size() && i < chips_.size(); ++i) {
+        chips_[i] = colors[i];
+    }
+    update();
+}
+
+void ColorHistoryView::pushColor(const ColorValue& color) {
+    if (history_.pushColor(color)) {
+        updateChips();
+    }
+}
+
+std::optional<ColorValue> ColorHistoryView::colorAtIndex(qsizetype index) const {
+    return history_.colorAtIndex(index);
+}
+
+std::optional<int> ColorHistoryView::chipAtX(double x) {
+    return chips::chipAtX(x);
+}
+
+QRectF ColorHistoryView::chipRect(int index) const {
+    return {chips::chipLeft(index), height() - chips::kSize, chips::kSize, chips::kSize};
+}
+
+QSize ColorHistoryView::sizeHint() const {
+    return minimumSizeHint();
+}
+
+QSize ColorHistoryView::minimumSizeHint() const {
+    return {static_cast<int>(chips::kRowWidth), static_cast<int>(chips::kSize)};
+}
+
+void ColorHistoryView::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double inset = chips::kBorderWidth / 2;
+    for (std::size_t i = 0; i < chips_.size(); ++i) {
+        const QRectF rect = chipRect(static_cast<int>(i));
+        const QColor fill = chips_[i] ? makeSRGBColor(*chips_[i]) : kEmptyChipColour;
+        QPainterPath outline;
+        outline.addRoundedRect(rect, chips::kCornerRadius, chips::kCornerRadius);
+        painter.fillPath(outline, fill);
+        // The border lies inside the chip, on top of its colour.
+        painter.setPen(QPen(kChipBorderColour, chips::kBorderWidth));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset),
+                                chips::kCornerRadius - inset, chips::kCornerRadius - inset);
+    }
+}
+
+void ColorHistoryView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    event->accept();
+    const std::optional<int> chip = chipAtX(event->position().x());
+    if (!chip || delegate_ == nullptr) {
+        return;
+    }
+    if (const std::optional<ColorValue> color = history_.colorAtIndex(*chip)) {
+        delegate_->colorSelected(*color);
+    }
+}
+
+}  // namespace hueloupe

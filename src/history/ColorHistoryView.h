@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QWidget>
+#include <optional>
+#include <vector>
+
+#include "colour/ColorValue.h"
+#include "history/ColorHistory.h"
+
+namespace hueloupe {
+
+class ColorHistoryViewDelegate;
+
+// The history as a row of five chips along the bottom edge. A press on a chip that holds a
+// colour reports that colour to the delegate; the view itself changes nothing on a click.
+// Built from a .ui file: the constructor only initialises, awakeFromNib makes the chips and
+// loads the stored history.
+class ColorHistoryView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit ColorHistoryView(QWidget* parent = nullptr);
+    ~ColorHistoryView() override;
+
+    void awakeFromNib();
+
+    ColorHistoryViewDelegate* delegate() const { return delegate_; }
+    // Not owned; the delegate must outlive the view or be reset first.
+    void setDelegate(ColorHistoryViewDelegate* delegate) { delegate_ = delegate; }
+
+    void pushColor(const ColorValue& color);
+    std::optional<ColorValue> colorAtIndex(qsizetype index) const;
+    const ColorHistory& history() const { return history_; }
+
+    // The chip under a press at x (logical pixels), whether or not it holds a colour.
+    static std::optional<int> chipAtX(double x);
+    // Where chip i is drawn, in the view's coordinates.
+    QRectF chipRect(int index) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void updateChips();
+
+    // One entry per chip after set-up: its colour, or nothing while it shows grey.
+    std::vector<std::optional<ColorValue>> chips_;
+    ColorHistory history_;
+    ColorHistoryViewDelegate* delegate_ = nullptr;
+};
+
+}  // namespace hueloupe
