@@ -5,8 +5,12 @@ namespace {
 ApplicationDelegate* currentDelegate = nullptr;
 }
 
-ApplicationDelegate* ApplicationDelegate::current() { return currentDelegate; }
+ApplicationDelegate* ApplicationDelegate::current() {
+    return currentDelegate;
+}
 
-void ApplicationDelegate::setCurrent(ApplicationDelegate* delegate) { currentDelegate = delegate; }
+void ApplicationDelegate::setCurrent(ApplicationDelegate* delegate) {
+    currentDelegate = delegate;
+}
 
 }  // namespace hueloupe

@@ -61,7 +61,10 @@ const QIcon& CopyPopUpButtonCell::caretImage() {
     // Never destroyed: it lives as long as the process, past the application object.
     static const QIcon* const caret = [] {
         registerUiResources();
-        return new QIcon(QStringLiteral(":/hueloupe/Caret.png"));
+        auto* icon = new QIcon;
+        icon->addFile(QStringLiteral(":/hueloupe/Caret.png"));
+        icon->addFile(QStringLiteral(":/hueloupe/Caret@2x.png"));
+        return icon;
     }();
     return *caret;
 }

@@ -1,5 +1,7 @@
 #include "ui/InterfaceLoader.h"
 
+#include <QLayout>
+
 #include "history/ColorHistoryView.h"
 #include "ui/CopyPopUpButton.h"
 #include "ui/MainWindow.h"
@@ -8,6 +10,23 @@
 #include "ui_PlaygroundWindow.h"
 
 namespace hueloupe {
+
+namespace {
+
+// Gives every view of a window that is not shown yet its laid-out geometry, parents first,
+// so that set-up code sees the sizes the window will have.
+void layOut(QWidget& window) {
+    if (window.layout() != nullptr) {
+        window.layout()->activate();
+    }
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        if (child->layout() != nullptr) {
+            child->layout()->activate();
+        }
+    }
+}
+
+}  // namespace
 
 Interface::Interface() = default;
 Interface::Interface(Interface&&) noexcept = default;
@@ -30,6 +49,9 @@ Interface loadInterface(const AwakeObserver& observer) {
     loaded.colorCopyButton = mainForm.colorCopyButton;
     loaded.formatterPlaygroundFormatField = playgroundForm.formatterPlaygroundFormatField;
     loaded.formatterPlaygroundOutputLabel = playgroundForm.formatterPlaygroundOutputLabel;
+
+    layOut(*loaded.window);
+    layOut(*loaded.playgroundWindow);
 
     // Then the set-up of the two views that need it: the colour well before the palette.
     if (observer) {

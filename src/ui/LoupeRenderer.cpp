@@ -14,7 +14,7 @@ constexpr ColorValue kBackdrop{0.15, 0.15, 0.15, 1.0};
 constexpr ColorValue kGrid{0.5, 0.5, 0.5, 0.35};
 constexpr ColorValue kBlack{0.0, 0.0, 0.0, 1.0};
 constexpr ColorValue kWhite{1.0, 1.0, 1.0, 1.0};
-constexpr ColorValue kLabelBackground{0.0, 0.0, 0.0, 0.85};
+constexpr ColorValue kLabelBackground{0.08, 0.08, 0.08, 1.0};
 
 void paintGrid(QPainter& painter, int cells, int cellSize) {
     painter.setPen(QPen(makeSRGBColor(kGrid), 1));

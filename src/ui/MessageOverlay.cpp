@@ -79,6 +79,9 @@ void MessageOverlay::followParent() {
 
 void MessageOverlay::setOpacity(qreal opacity) {
     opacity_ = opacity;
+    if (!isFading() && presentedOpacity_ == opacity) {
+        return;  // nothing moves
+    }
     fade_->stop();
     if (layerDelegate_.actionForKey(u"opacity") == LayerAction::none || fadeMs_ <= 0) {
         setPresentedOpacity(opacity);
