@@ -223,10 +223,5 @@ TEST_F(SettingsPreferencesTest, TwoWritingProcessesLoseNothing) {
     }
 }
 
-TEST_F(SettingsPreferencesTest, StandardFileFollowsTheConfigLocation) {
-    EXPECT_TRUE(SettingsPreferences::standardFilePath().endsWith(
-        QStringLiteral("/hueloupe/hueloupe.conf")));
-}
-
 }  // namespace
 }  // namespace hueloupe
