@@ -28,8 +28,9 @@ CodePoint decodeAt(std::string_view text, std::size_t pos) {
 
 }  // namespace
 
-void Grapheme::appendTo(std::string& out) const {
-    if (!hasInvalid) {
+void GraphemeReader::appendCluster(std::string& out) const {
+    const std::string_view bytes = text_.substr(begin_, pos_ - begin_);
+    if (!hasInvalid_) {
         out.append(bytes);
         return;
     }
@@ -44,7 +45,9 @@ void Grapheme::appendTo(std::string& out) const {
     }
 }
 
-Grapheme GraphemeReader::nextSlow() {
+// A cluster that starts at or next to a non-ASCII byte: code points are decoded and
+// utf8proc decides where the cluster ends.
+int GraphemeReader::nextSlow() {
     // The break state may start afresh at every cluster boundary.
     utf8proc_int32_t state = 0;
     const std::size_t start = pos_;
@@ -60,7 +63,8 @@ Grapheme GraphemeReader::nextSlow() {
         pos_ += current.length;
         previous = current;
     }
-    return Grapheme{text_.substr(start, pos_ - start), hasInvalid};
+    hasInvalid_ = hasInvalid;
+    return pos_ - start == 1 && !hasInvalid ? byteAt(start) : otherCharacter;
 }
 
 }  // namespace hueloupe

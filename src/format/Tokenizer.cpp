@@ -37,113 +37,183 @@ constexpr bool isUpperCase(int character) {
     return character >= 'A' && character <= 'Z';
 }
 
-const LetterEntry* findLetter(int character) {
-    const int lower = isUpperCase(character) ? character - 'A' + 'a' : character;
-    for (const LetterEntry& entry : letterTable) {
-        if (entry.letter == lower) {
-            return &entry;
-        }
+// For each ASCII character, its row of letterTable plus one, or 0 when it is no letter.
+constexpr std::array<std::uint8_t, 128> letterRows = [] {
+    std::array<std::uint8_t, 128> rows{};
+    for (std::size_t row = 0; row < letterTable.size(); ++row) {
+        const char letter = letterTable[row].letter;
+        rows[static_cast<std::size_t>(letter)] = static_cast<std::uint8_t>(row + 1);
+        rows[static_cast<std::size_t>(letter - 'a' + 'A')] = static_cast<std::uint8_t>(row + 1);
     }
-    return nullptr;
+    return rows;
+}();
+
+const LetterEntry* findLetter(int character) {
+    if (character < 0) {
+        return nullptr;
+    }
+    const std::uint8_t row = letterRows[static_cast<std::size_t>(character)];
+    return row == 0 ? nullptr : &letterTable[row - 1u];
 }
 
-// The letters that take the hexadecimal styles.
+// The letters that take the hexadecimal styles: r, g and b in either case.
 constexpr bool isHexLetter(int character) {
-    constexpr std::string_view letters = "rRgGbB";
-    return character >= 0 && letters.find(static_cast<char>(character)) != std::string_view::npos;
+    const int lower = character | 0x20;  // maps only 'R', 'G', 'B' onto 'r', 'g', 'b'
+    return character >= 0 && (lower == 'r' || lower == 'g' || lower == 'b');
 }
 
 constexpr bool isDecimalDigit(int character) {
     return character >= '0' && character <= '9';
 }
 
+// pendingText, kept as a slice of the input wherever it equals one: the text is owned_
+// followed by input[begin_, end_). Text is copied out only where it departs from the input
+// (a backslash dropped by an escape, invalid bytes written as U+FFFD).
+class PendingText {
+public:
+    explicit PendingText(const GraphemeReader& reader) : reader_(reader) {}
+
+    bool empty() const { return owned_.empty() && begin_ == end_; }
+
+    // Appends the character last read, which always starts where the text ends.
+    void appendCurrent() {
+        if (reader_.clusterHasInvalid()) {
+            keepUpTo(end_);
+            reader_.appendCluster(owned_);
+            begin_ = reader_.clusterEnd();
+        }
+        end_ = reader_.clusterEnd();
+    }
+
+    // Appends the input up to position, all of it plain characters.
+    void extendTo(std::size_t position) { end_ = position; }
+
+    // Removes the last character, a one-byte character appended from the input.
+    void dropLastByte() {
+        keepUpTo(end_ - 1);
+        begin_ = end_;
+    }
+
+    // Moves the text into out (empty) and empties it.
+    void moveInto(std::string& out) {
+        const std::string_view slice = reader_.text().substr(begin_, end_ - begin_);
+        begin_ = end_;
+        if (!owned_.empty()) {
+            out = std::move(owned_);
+            owned_.clear();
+        }
+        out.append(slice);
+    }
+
+    // Empties the text; it goes on after the character last read, which is dropped.
+    void clearThroughCurrent() {
+        owned_.clear();
+        begin_ = end_ = reader_.clusterEnd();
+    }
+
+private:
+    void keepUpTo(std::size_t position) {
+        owned_.append(reader_.text().substr(begin_, position - begin_));
+    }
+
+    const GraphemeReader& reader_;
+    std::string owned_;
+    std::size_t begin_ = 0;
+    std::size_t end_ = 0;
+};
+
 // The working data of one run: the output, the text not yet emitted and the reference
 // being read. Each handler consumes one character in one state and returns the next state.
 class TokenizerRun {
 public:
-    explicit TokenizerRun(std::string_view text) {
-        // Usually a literal before each brace, a reference, and a trailing literal; the
-        // guess is capped so that a text full of braces does not reserve a large block.
-        constexpr std::size_t maxReserved = 64;
-        const auto braces = static_cast<std::size_t>(std::count(text.begin(), text.end(), '{'));
-        tokens_.reserve(std::min(braces * 2 + 1, maxReserved));
+    explicit TokenizerRun(GraphemeReader& reader) : reader_(reader), pendingText_(reader) {
+        // Room for the usual number of tokens; a reference takes at least three bytes.
+        constexpr std::size_t maxReserved = 16;
+        tokens_.reserve(std::min(reader.text().size() / 2 + 1, maxReserved));
     }
 
-    TokenizerState inText(const Grapheme& c, int ch);
-    TokenizerState escape(const Grapheme& c, int ch);
-    TokenizerState openBrace(const Grapheme& c, int ch);
-    TokenizerState afterLetter(const Grapheme& c, int ch);
-    TokenizerState precisionDigits(const Grapheme& c, int ch);
-    TokenizerState expectClose(const Grapheme& c, int ch);
+    TokenizerState inText(int ch);
+    TokenizerState escape(int ch);
+    TokenizerState openBrace(int ch);
+    TokenizerState afterLetter(int ch);
+    TokenizerState precisionDigits(int ch);
+    TokenizerState expectClose(int ch);
     TokenList finish();
 
 private:
-    TokenizerState append(const Grapheme& c, TokenizerState next) {
-        c.appendTo(pendingText_);
+    TokenizerState append(TokenizerState next) {
+        pendingText_.appendCurrent();
         return next;
     }
     void flushLiteral();
     void resetReference();
     TokenizerState emit();
-    TokenizerState abandon(const Grapheme& c);
+    TokenizerState abandon();
 
+    GraphemeReader& reader_;
     TokenList tokens_;
-    std::string pendingText_;
+    PendingText pendingText_;
     ComponentToken reference_;
     int letter_ = -1;  // the component letter as written; -1 while none was read
     std::optional<std::int64_t> digits_;
 };
 
-TokenizerState TokenizerRun::inText(const Grapheme& c, int ch) {
+TokenizerState TokenizerRun::inText(int ch) {
     if (ch == '{') {
         flushLiteral();
-        return append(c, TokenizerState::openBrace);
+        return append(TokenizerState::openBrace);
     }
-    return append(c, ch == '\\' ? TokenizerState::escape : TokenizerState::inText);
+    if (ch == '\\') {
+        return append(TokenizerState::escape);
+    }
+    // Any other character stays in this state, and so do the plain ones after it.
+    pendingText_.appendCurrent();
+    pendingText_.extendTo(reader_.skipPlainAscii());
+    return TokenizerState::inText;
 }
 
-TokenizerState TokenizerRun::escape(const Grapheme& c, int ch) {
+TokenizerState TokenizerRun::escape(int ch) {
     if (ch == '{' || ch == '\\') {
-        pendingText_.pop_back();  // the backslash, a one-byte character
+        pendingText_.dropLastByte();  // the backslash
     }
-    return append(c, TokenizerState::inText);
+    return append(TokenizerState::inText);
 }
 
-TokenizerState TokenizerRun::openBrace(const Grapheme& c, int ch) {
+TokenizerState TokenizerRun::openBrace(int ch) {
     const LetterEntry* entry = findLetter(ch);
     if (!entry) {
-        return abandon(c);
+        return abandon();
     }
     reference_ = ComponentToken{entry->component, entry->style, entry->precision, isUpperCase(ch)};
     letter_ = ch;
-    return append(c, TokenizerState::afterLetter);
+    return append(TokenizerState::afterLetter);
 }
 
-TokenizerState TokenizerRun::afterLetter(const Grapheme& c, int ch) {
+TokenizerState TokenizerRun::afterLetter(int ch) {
     if (ch == '}') {
         return emit();
     }
     if (ch == letter_ && isHexLetter(ch)) {
         reference_.style = ColorOutputStyle::twoDigitHex;
-        return append(c, TokenizerState::expectClose);
+        return append(TokenizerState::expectClose);
     }
     if (ch == 'x' && isHexLetter(letter_)) {
         reference_.style = ColorOutputStyle::oneDigitHex;
-        return append(c, TokenizerState::expectClose);
+        return append(TokenizerState::expectClose);
     }
     if (ch == '.') {
         reference_.style = ColorOutputStyle::decimal;
         reference_.precision = defaultDecimalPrecision;
-        return append(c, TokenizerState::precisionDigits);
+        return append(TokenizerState::precisionDigits);
     }
     if (ch == '%') {
         reference_.style = ColorOutputStyle::percent;
-        return append(c, TokenizerState::expectClose);
+        return append(TokenizerState::expectClose);
     }
-    return abandon(c);
+    return abandon();
 }
 
-TokenizerState TokenizerRun::precisionDigits(const Grapheme& c, int ch) {
+TokenizerState TokenizerRun::precisionDigits(int ch) {
     if (ch == '}') {
         if (digits_) {
             reference_.precision = *digits_;
@@ -151,18 +221,18 @@ TokenizerState TokenizerRun::precisionDigits(const Grapheme& c, int ch) {
         return emit();
     }
     if (!isDecimalDigit(ch)) {
-        return abandon(c);
+        return abandon();
     }
-    // More digits than an int64 holds saturate at its largest value.
+    // A value too large for an int64 saturates at its largest value.
     constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
     const std::int64_t digit = ch - '0';
     const std::int64_t value = digits_.value_or(0);
     digits_ = value > (limit - digit) / 10 ? limit : value * 10 + digit;
-    return append(c, TokenizerState::precisionDigits);
+    return append(TokenizerState::precisionDigits);
 }
 
-TokenizerState TokenizerRun::expectClose(const Grapheme& c, int ch) {
-    return ch == '}' ? emit() : abandon(c);
+TokenizerState TokenizerRun::expectClose(int ch) {
+    return ch == '}' ? emit() : abandon();
 }
 
 TokenList TokenizerRun::finish() {
@@ -172,8 +242,10 @@ TokenList TokenizerRun::finish() {
 
 void TokenizerRun::flushLiteral() {
     if (!pendingText_.empty()) {
-        tokens_.emplace_back(LiteralToken{pendingText_});
-        pendingText_.clear();
+        // Built in place: the token list is the text's only copy.
+        auto& literal =
+            std::get<LiteralToken>(tokens_.emplace_back(std::in_place_type<LiteralToken>));
+        pendingText_.moveInto(literal.text);
     }
 }
 
@@ -183,47 +255,46 @@ void TokenizerRun::resetReference() {
     digits_.reset();
 }
 
+// The reference's raw text is dropped, and so is the closing brace.
 TokenizerState TokenizerRun::emit() {
     tokens_.emplace_back(reference_);
     resetReference();
-    pendingText_.clear();
+    pendingText_.clearThroughCurrent();
     return TokenizerState::inText;
 }
 
 // The reference's raw text, with the character that ended it, stays as literal text;
 // that character starts nothing.
-TokenizerState TokenizerRun::abandon(const Grapheme& c) {
+TokenizerState TokenizerRun::abandon() {
     resetReference();
-    return append(c, TokenizerState::inText);
+    return append(TokenizerState::inText);
 }
 
 }  // namespace
 
 TokenList tokenize(std::string_view formatString) {
-    TokenizerRun run(formatString);
     GraphemeReader reader(formatString);
+    TokenizerRun run(reader);
     TokenizerState state = TokenizerState::inText;
-    Grapheme c;
-    while (reader.next(c)) {
-        const int ch = c.ascii();
+    for (int ch = reader.next(); ch != GraphemeReader::endOfText; ch = reader.next()) {
         switch (state) {
             case TokenizerState::inText:
-                state = run.inText(c, ch);
+                state = run.inText(ch);
                 break;
             case TokenizerState::escape:
-                state = run.escape(c, ch);
+                state = run.escape(ch);
                 break;
             case TokenizerState::openBrace:
-                state = run.openBrace(c, ch);
+                state = run.openBrace(ch);
                 break;
             case TokenizerState::afterLetter:
-                state = run.afterLetter(c, ch);
+                state = run.afterLetter(ch);
                 break;
             case TokenizerState::precisionDigits:
-                state = run.precisionDigits(c, ch);
+                state = run.precisionDigits(ch);
                 break;
             case TokenizerState::expectClose:
-                state = run.expectClose(c, ch);
+                state = run.expectClose(ch);
                 break;
         }
     }
