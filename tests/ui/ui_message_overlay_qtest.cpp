@@ -176,15 +176,6 @@ private slots:
         QCOMPARE(well_->messageLayer()->geometry(), QRect(20, 62, 60, 42));
     }
 
-    void overlayStyle() {
-        well_->awakeFromNib();
-        const MessageOverlay* overlay = well_->messageLayer();
-        QCOMPARE(overlay->textColor(), QColor::fromRgbF(1, 1, 1, 0.8f));
-        QVERIFY(overlay->font().bold());
-        QCOMPARE(overlay->font().pixelSize(), 16);
-        QVERIFY(overlay->testAttribute(Qt::WA_TransparentForMouseEvents));
-    }
-
     void textChangesAtOnceAndOpacityFades() {
         well_->awakeFromNib();
         MessageOverlay* overlay = well_->messageLayer();
