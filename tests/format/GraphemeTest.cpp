@@ -123,9 +123,13 @@ TEST(GraphemeReader, SplitsLikeUtf8procOnMixedText) {
         }
         std::vector<std::string> clusters;
         GraphemeReader reader(text);
-        while (reader.next() != GraphemeReader::endOfText) {
-            clusters.emplace_back(
-                text.substr(reader.clusterBegin(), reader.clusterEnd() - reader.clusterBegin()));
+        for (int ch = reader.next(); ch != GraphemeReader::endOfText; ch = reader.next()) {
+            const std::string cluster =
+                text.substr(reader.clusterBegin(), reader.clusterEnd() - reader.clusterBegin());
+            const bool oneAscii =
+                cluster.size() == 1 && static_cast<unsigned char>(cluster[0]) < 0x80;
+            ASSERT_EQ(ch, oneAscii ? cluster[0] : GraphemeReader::otherCharacter);
+            clusters.push_back(cluster);
         }
         ASSERT_EQ(clusters, referenceClusters(text)) << ::testing::PrintToString(text);
     }
