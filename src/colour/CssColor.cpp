@@ -1,11 +1,11 @@
 #include "colour/CssColor.h"
 
-#include <functional>
+#include <cstdint>
+#include <cstring>
 #include <string>
-#include <unordered_map>
 
-#include "colour/CssNumbers.h"
-#include "colour/CssPatterns.h"
+#include "colour/CssForms.h"
+#include "colour/CssMemo.h"
 #include "colour/Lowercase.h"
 #include "colour/NamedColors.h"
 
@@ -13,18 +13,9 @@ namespace hueloupe {
 
 namespace {
 
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const noexcept {
-        return std::hash<std::string_view>{}(text);
-    }
-};
-
-using Memo = std::unordered_map<std::string, ColorValue, TextHash, std::equal_to<>>;
-
 // Per thread, so any thread may parse without locks; the application parses on one thread.
-Memo& memo() {
-    thread_local Memo table;
+CssColorMemo& memo() {
+    thread_local CssColorMemo table(kCssMemoMaxEntries, kCssMemoMaxTextBytes);
     return table;
 }
 
@@ -37,8 +28,30 @@ std::string& lowerBuffer() {
 // A buffer grown by one huge text is given back rather than kept for the thread's life.
 constexpr std::size_t kKeptBufferCapacity = 64 * 1024;
 
+constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+
+// Whether one of the eight bytes is non-ASCII or an ASCII capital. For a byte below 0x80,
+// b + (0x80 - 'A') sets the top bit when b >= 'A' and b + (0x80 - 'Z' - 1) when b > 'Z';
+// neither sum carries into the next byte.
+bool wordNeedsLowering(std::uint64_t word) {
+    constexpr std::uint64_t top = kEveryByte * 0x80;
+    const std::uint64_t ascii = word & ~top;
+    const std::uint64_t capital =
+        (ascii + kEveryByte * (0x80 - 'A')) & ~(ascii + kEveryByte * (0x80 - 'Z' - 1));
+    return ((word | capital) & top) != 0;
+}
+
 bool needsLowering(std::string_view text) {
-    for (const char c : text) {
+    std::size_t pos = 0;
+    for (; pos + 8 <= text.size(); pos += 8) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, text.data() + pos, sizeof word);
+        if (wordNeedsLowering(word)) {
+            return true;
+        }
+    }
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
         if ((c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80) {
             return true;
         }
@@ -46,53 +59,18 @@ bool needsLowering(std::string_view text) {
     return false;
 }
 
-double hexComponent(std::string_view digits) {
-    return css::readHex(digits) / 255.0;
-}
-
-// A one-digit group stands for the digit written twice ("a" reads as "aa").
-double doubledHexComponent(std::string_view digit) {
-    return (css::readHex(digit) * 17u) / 255.0;
-}
-
-double fraction(std::string_view group) {
-    const double number = css::readDecimal(group);
-    return group.find('%') != std::string_view::npos ? number / 100.0 : number;
-}
-
-std::optional<ColorValue> numericForm(std::string_view text) {
-    if (const auto m = css::search(css::Pattern::hex6, text)) {
-        return ColorValue{hexComponent(m->groups[0]), hexComponent(m->groups[1]),
-                          hexComponent(m->groups[2]), 1.0};
-    }
-    if (const auto m = css::search(css::Pattern::hex3, text)) {
-        return ColorValue{doubledHexComponent(m->groups[0]), doubledHexComponent(m->groups[1]),
-                          doubledHexComponent(m->groups[2]), 1.0};
-    }
-    if (const auto m = css::search(css::Pattern::rgb, text)) {
-        const double alpha = m->fourthGroupMatched ? css::readDecimal(m->groups[3]) : 1.0;
-        return ColorValue{css::readDecimal(m->groups[0]) / 255.0,
-                          css::readDecimal(m->groups[1]) / 255.0,
-                          css::readDecimal(m->groups[2]) / 255.0, alpha};
-    }
-    if (const auto m = css::search(css::Pattern::hsl, text)) {
-        ColorValue color = colorFromHSL(css::readDecimal(m->groups[0]), fraction(m->groups[1]),
-                                        fraction(m->groups[2]));
-        color.alpha = m->fourthGroupMatched ? css::readDecimal(m->groups[3]) : 1.0;
-        return color;
-    }
-    return std::nullopt;
-}
-
 }  // namespace
 
 std::optional<ColorValue> parseLowercasedCssColor(std::string_view lowercased) {
-    std::optional<ColorValue> color = numericForm(lowercased);
+    std::optional<ColorValue> color = css::wholeFunctionalForm(lowercased);
+    if (!color) {
+        color = css::searchNumericForm(lowercased);
+    }
     if (!color) {
         color = namedColor(lowercased);
-        if (!color) {
-            return std::nullopt;
-        }
+    }
+    if (!color) {
+        return std::nullopt;
     }
     return ColorValue{clampComponent(color->red), clampComponent(color->green),
                       clampComponent(color->blue), clampComponent(color->alpha)};
@@ -106,16 +84,13 @@ std::optional<ColorValue> colorFromCSString(std::string_view text) {
         appendLowerUtf8(text, buffer);
         key = buffer;
     }
-    const bool memoisable = key.size() <= kCssMemoMaxTextBytes;
-    Memo& table = memo();
-    if (memoisable) {
-        if (const auto hit = table.find(key); hit != table.end()) {
-            return hit->second;
-        }
+    CssColorMemo& table = memo();
+    if (const ColorValue* hit = table.find(key)) {
+        return *hit;
     }
     const std::optional<ColorValue> color = parseLowercasedCssColor(key);
-    if (color && memoisable && table.size() < kCssMemoMaxEntries) {
-        table.emplace(key, *color);
+    if (color) {
+        table.insert(key, *color);
     }
     if (buffer.capacity() > kKeptBufferCapacity) {
         std::string().swap(buffer);

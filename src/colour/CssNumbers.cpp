@@ -11,11 +11,12 @@ namespace hueloupe::css {
 
 namespace {
 
-constexpr std::uint64_t kExactMantissaLimit = std::uint64_t{1} << 53;
-constexpr std::size_t kMaxExactPowerOfTen = 22;
+// Up to 15 digits always form an integer below 2^53, exact as a double.
+constexpr std::size_t kMaxExactDigits = 15;
 
-constexpr std::array<double, kMaxExactPowerOfTen + 1> makePowersOfTen() {
-    std::array<double, kMaxExactPowerOfTen + 1> powers{};
+// 10^0 .. 10^15, all exact as doubles.
+constexpr std::array<double, kMaxExactDigits + 1> makePowersOfTen() {
+    std::array<double, kMaxExactDigits + 1> powers{};
     double value = 1.0;
     for (double& power : powers) {
         power = value;
@@ -24,49 +25,19 @@ constexpr std::array<double, kMaxExactPowerOfTen + 1> makePowersOfTen() {
     return powers;
 }
 
-constexpr std::array<double, kMaxExactPowerOfTen + 1> kPowersOfTen = makePowersOfTen();
+constexpr std::array<double, kMaxExactDigits + 1> kPowersOfTen = makePowersOfTen();
 
 bool isDigit(char c) {
-    return c >= '0' && c <= '9';
+    return static_cast<unsigned char>(c - '0') < 10;
 }
 
-struct DecimalSpan {
-    std::size_t length = 0;      // characters of the number, point included
-    std::uint64_t mantissa = 0;  // all digits as one integer, while it stays exact
-    std::size_t fractionDigits = 0;
-    bool exact = true;  // mantissa < 2^53 and fraction digits <= 22
-    bool integerPartNonZero = false;
-    bool hasDigits = false;
-};
-
-void addDigit(DecimalSpan& span, char c) {
-    span.hasDigits = true;
-    if (!span.exact) {
-        return;
+// Reads digits from p, folding them into mantissa (which may wrap when there are more than
+// 19; it is only used when there are at most 15).
+const char* readDigits(const char* p, const char* end, std::uint64_t& mantissa) {
+    for (; p != end && isDigit(*p); ++p) {
+        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
     }
-    span.mantissa = span.mantissa * 10 + static_cast<std::uint64_t>(c - '0');
-    if (span.mantissa >= kExactMantissaLimit) {
-        span.exact = false;
-    }
-}
-
-DecimalSpan scanDecimal(std::string_view text) {
-    DecimalSpan span;
-    std::size_t pos = 0;
-    for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-        span.integerPartNonZero = span.integerPartNonZero || text[pos] != '0';
-        addDigit(span, text[pos]);
-    }
-    if (pos < text.size() && text[pos] == '.') {
-        ++pos;
-        for (; pos < text.size() && isDigit(text[pos]); ++pos) {
-            addDigit(span, text[pos]);
-            ++span.fractionDigits;
-        }
-    }
-    span.exact = span.exact && span.fractionDigits <= kMaxExactPowerOfTen;
-    span.length = pos;
-    return span;
+    return p;
 }
 
 // Correctly rounded reading of any length of digits.
@@ -85,15 +56,28 @@ double readLongDecimal(std::string_view number, bool integerPartNonZero) {
 }  // namespace
 
 double readDecimal(std::string_view text) {
-    const DecimalSpan span = scanDecimal(text);
-    if (!span.hasDigits) {
+    const char* const begin = text.data();
+    const char* const end = begin + text.size();
+    std::uint64_t mantissa = 0;
+    const char* p = readDigits(begin, end, mantissa);
+    const auto integerDigits = static_cast<std::size_t>(p - begin);
+    std::size_t fractionDigits = 0;
+    if (p != end && *p == '.') {
+        const char* const fraction = p + 1;
+        p = readDigits(fraction, end, mantissa);
+        fractionDigits = static_cast<std::size_t>(p - fraction);
+    }
+    const std::size_t digits = integerDigits + fractionDigits;
+    if (digits == 0) {
         return 0.0;
     }
-    if (span.exact) {
+    if (digits <= kMaxExactDigits) {
         // Both operands are exact doubles, so one division rounds correctly.
-        return static_cast<double>(span.mantissa) / kPowersOfTen[span.fractionDigits];
+        const auto exact = static_cast<double>(mantissa);
+        return fractionDigits == 0 ? exact : exact / kPowersOfTen[fractionDigits];
     }
-    return readLongDecimal(text.substr(0, span.length), span.integerPartNonZero);
+    const std::string_view number = text.substr(0, static_cast<std::size_t>(p - begin));
+    return readLongDecimal(number, number.find_first_not_of("0.") < integerDigits);
 }
 
 unsigned readHex(std::string_view text) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string_view>
+
+#include "colour/CssByteMasks.h"
 
 namespace hueloupe::css {
 
@@ -21,5 +24,23 @@ struct Match {
 
 // Leftmost match of one pattern in text, or nothing.
 std::optional<Match> search(Pattern pattern, std::string_view text);
+
+// Searches one text for several patterns, sharing the classification of its first bytes.
+// Equivalent to calling search() for each pattern. The text must outlive the searcher.
+class Searcher {
+public:
+    explicit Searcher(std::string_view text);
+
+    std::optional<Match> search(Pattern pattern) const;
+
+private:
+    const ByteMasks& masksAt(std::size_t chunk, ByteMasks& scratch) const;
+    std::optional<Match> searchHex6() const;
+    std::optional<Match> searchHex3() const;
+    std::optional<Match> searchFunctional(bool hsl) const;
+
+    std::string_view text_;
+    ByteMasks head_;  // the first 64 bytes
+};
 
 }  // namespace hueloupe::css

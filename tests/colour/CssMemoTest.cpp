@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -7,6 +8,7 @@
 #include <vector>
 
 #include "colour/CssColor.h"
+#include "colour/CssMemo.h"
 
 namespace hueloupe {
 namespace {
@@ -71,6 +73,65 @@ TEST(CssMemoBounds, EachThreadHasItsOwnMemo) {
         onFreshThread([] { EXPECT_EQ(cssColorMemoSize(), 0u); });
         EXPECT_EQ(cssColorMemoSize(), 1u);
     });
+}
+
+ColorValue colourFor(std::size_t i) {
+    return ColorValue{static_cast<double>(i), 0.5, 0.25, 1.0};
+}
+
+std::string keyFor(std::size_t i) {
+    // Lengths from 1 to 60 bytes, so that keys are kept both inline and apart.
+    std::string key = std::to_string(i);
+    key.append(i % 60, static_cast<char>('a' + i % 26));
+    return key;
+}
+
+TEST(CssColorMemoTable, FindsEveryKeyAfterGrowing) {
+    CssColorMemo memo(100000, 256);
+    constexpr std::size_t kKeys = 5000;
+    for (std::size_t i = 0; i < kKeys; ++i) {
+        ASSERT_TRUE(memo.insert(keyFor(i), colourFor(i)));
+    }
+    EXPECT_EQ(memo.size(), kKeys);
+    for (std::size_t i = 0; i < kKeys; ++i) {
+        const std::string key = keyFor(i);
+        const ColorValue* found = memo.find(key);
+        ASSERT_NE(found, nullptr) << key;
+        EXPECT_EQ(*found, colourFor(i));
+        EXPECT_EQ(memo.find(key + "!"), nullptr);
+    }
+    EXPECT_FALSE(memo.insert(keyFor(7), colourFor(8)));  // present: kept as it was
+    EXPECT_EQ(*memo.find(keyFor(7)), colourFor(7));
+}
+
+struct LimitCase {
+    const char* name;
+    std::size_t maxEntries;
+    std::vector<std::string> keys;
+    std::vector<bool> stored;  // what insert answers for each key in turn
+};
+
+TEST(CssColorMemoTable, RefusesBeyondItsLimits) {
+    const LimitCase cases[] = {
+        {"EntryLimit", 2, {"a", "b", "c"}, {true, true, false}},
+        {"KeyLimit", 10, {std::string(16, 'k'), std::string(17, 'k'), ""}, {true, false, true}},
+        {"Duplicate", 10, {"same", "same"}, {true, false}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CssColorMemo memo(c.maxEntries, 16);
+        std::size_t expectedSize = 0;
+        for (std::size_t i = 0; i < c.keys.size(); ++i) {
+            EXPECT_EQ(memo.insert(c.keys[i], colourFor(i)), c.stored[i]) << "key " << i;
+            expectedSize += c.stored[i] ? 1 : 0;
+        }
+        for (std::size_t i = 0; i < c.keys.size(); ++i) {
+            const bool storedEarlier =
+                std::find(c.keys.begin(), c.keys.begin() + i + 1, c.keys[i]) != c.keys.begin() + i;
+            EXPECT_EQ(memo.find(c.keys[i]) != nullptr, c.stored[i] || storedEarlier) << i;
+        }
+        EXPECT_EQ(memo.size(), expectedSize);
+    }
 }
 
 }  // namespace

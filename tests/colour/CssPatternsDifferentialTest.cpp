@@ -4,11 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <random>
 #include <regex>
 #include <string>
 #include <vector>
 
+#include "TextGenerator.h"
 #include "colour/CssPatterns.h"
 
 namespace hueloupe::css {
@@ -83,99 +83,48 @@ void expectAgreement(const std::vector<std::string>& texts) {
     EXPECT_GT(matches, static_cast<int>(texts.size() / 10));
 }
 
-class Generator {
-public:
-    explicit Generator(unsigned seed) : random_(seed) {}
-
-    std::size_t below(std::size_t n) { return random_() % n; }
-
-    std::string characters(std::size_t maxLength) {
-        static const std::string alphabet = "rgbahsl#(),.% 0123456789abcdefx\t\n\v\f\rAR\xC3\xA9";
-        std::string text;
-        const std::size_t length = below(maxLength + 1);
-        for (std::size_t i = 0; i < length; ++i) {
-            text.push_back(alphabet[below(alphabet.size())]);
-        }
-        return text;
-    }
-
-    std::string tokens(std::size_t maxTokens) {
-        static const std::vector<std::string> pieces = {
-            "rgb(", "rgba(", "hsl(", "hsla(", "rgb", "hsl", "a",   "(", ")",  ",", ", ", ",\t",
-            "%",    "#",     "1",    "12",    "255", ".",   "1.5", "f", "ab", " ", "e"};
-        std::string text;
-        const std::size_t count = below(maxTokens + 1);
-        for (std::size_t i = 0; i < count; ++i) {
-            text += pieces[below(pieces.size())];
-        }
-        return text;
-    }
-
-    std::string mutation(std::string text, int edits) {
-        for (int i = 0; i < edits; ++i) {
-            const std::string piece = characters(3);
-            const std::size_t at = below(text.size() + 1);
-            switch (below(4)) {
-                case 0:
-                    text.insert(at, piece);
-                    break;
-                case 1:
-                    text.erase(at, below(3));
-                    break;
-                case 2:
-                    text.replace(at, 1, piece);
-                    break;
-                default:
-                    text.insert(at, text.substr(below(text.size() + 1), below(8)));
-                    break;
-            }
-        }
-        return text.substr(0, 190);
-    }
-
-private:
-    std::mt19937 random_;
-};
-
 TEST(CssPatternsDifferential, RandomCharacters) {
-    Generator generator(1);
+    TextGenerator generator(1);
     std::vector<std::string> texts;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 15000; ++i) {
         texts.push_back(generator.characters(i % 4 == 0 ? 150 : 24));
     }
     expectAgreement(texts);
 }
 
 TEST(CssPatternsDifferential, RandomTokenSequences) {
-    Generator generator(2);
+    TextGenerator generator(2);
     std::vector<std::string> texts;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 15000; ++i) {
         texts.push_back(generator.tokens(i % 4 == 0 ? 40 : 14));
     }
     expectAgreement(texts);
 }
 
 TEST(CssPatternsDifferential, MutatedColours) {
-    const std::vector<std::string> colours = {"rgb(188, 227, 104)",
-                                              "rgba(188, 227, 104, 1.0)",
-                                              "rgb(1,2,3)",
-                                              "rgba(0,\t0, 0,  .5)",
-                                              "hsl(120, 100%, 25%)",
-                                              "hsla(120, 1, 0.25, 0.5)",
-                                              "hsl(1.5,2.%,3.3%,4)",
-                                              "#bce368",
-                                              "bce368",
-                                              "#abc",
-                                              "#abcd",
-                                              "color: #1234567;"};
-    Generator generator(3);
+    TextGenerator generator(3);
     std::vector<std::string> texts;
-    for (int i = 0; i < 20000; ++i) {
-        std::string base = colours[generator.below(colours.size())];
+    for (int i = 0; i < 15000; ++i) {
+        std::string base = kSampleColours[generator.below(kSampleColours.size())];
         if (i % 3 == 0) {
-            base += colours[generator.below(colours.size())];
+            base += kSampleColours[generator.below(kSampleColours.size())];
         }
         texts.push_back(generator.mutation(base, 1 + static_cast<int>(generator.below(4))));
+    }
+    expectAgreement(texts);
+}
+
+// Colours placed so that they start, cross or end at the 64- and 128-byte chunk boundaries.
+TEST(CssPatternsDifferential, ColoursAroundChunkBoundaries) {
+    TextGenerator generator(4);
+    std::vector<std::string> texts;
+    for (int i = 0; i < 15000; ++i) {
+        const std::size_t padding = 40 + generator.below(100);
+        std::string colour = kSampleColours[generator.below(kSampleColours.size())];
+        if (i % 2 == 0) {
+            colour = generator.mutation(colour, 1);
+        }
+        texts.push_back(generator.filler(padding) + colour + generator.filler(generator.below(8)));
     }
     expectAgreement(texts);
 }

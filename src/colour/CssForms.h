@@ -1,0 +1,20 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "colour/ColorValue.h"
+
+namespace hueloupe::css {
+
+// The colour of the first of the four numeric forms that matches anywhere in the lower-cased
+// text (hex6, hex3, rgb, hsl, in that order), not yet clamped; nothing when none matches.
+std::optional<ColorValue> searchNumericForm(std::string_view lowercased);
+
+// A shortcut for the common case: when the whole text is one rgb[a]() or hsl[a]() form whose
+// numbers have at most five digits before and after at most one point, it gives exactly what
+// searchNumericForm gives (no six hex digits in a row and no '#' can occur in such a text, and
+// the form starts at the first byte). Otherwise nothing, and the full search must decide.
+std::optional<ColorValue> wholeFunctionalForm(std::string_view lowercased);
+
+}  // namespace hueloupe::css
