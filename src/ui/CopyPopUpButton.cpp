@@ -31,11 +31,6 @@ FormatMenuItem* CopyPopUpButton::addItem(std::unique_ptr<ColorFormatter> formatt
     auto* item = new FormatMenuItem(std::move(formatter), title, menu_);
     menu_->addAction(item);
     connect(item, &QAction::triggered, this, [this, item] { chooseItem(item); });
-    connect(item, &QAction::changed, this, [this, item] {
-        if (item == selected_) {
-            syncTitle();
-        }
-    });
     if (selected_ == nullptr) {
         selectItem(item);
     }
@@ -49,7 +44,7 @@ void CopyPopUpButton::removeAllItems() {
         menu_->removeAction(item);
         delete item;
     }
-    syncTitle();
+    synchronizeTitleAndSelectedItem();
 }
 
 QList<FormatMenuItem*> CopyPopUpButton::items() const {
@@ -67,10 +62,10 @@ void CopyPopUpButton::selectItem(FormatMenuItem* item) {
         return;
     }
     selected_ = item;
-    syncTitle();
+    synchronizeTitleAndSelectedItem();
 }
 
-void CopyPopUpButton::syncTitle() {
+void CopyPopUpButton::synchronizeTitleAndSelectedItem() {
     setText(selected_ != nullptr ? selected_->text() : QString());
     update();
 }

@@ -44,6 +44,9 @@ public:
     // Selects an item of this button's menu (others are ignored); the title follows it.
     void selectItem(FormatMenuItem* item);
 
+    // Shows the selected item's current title on the button.
+    void synchronizeTitleAndSelectedItem();
+
     // Opens the menu below the button, as a held press does.
     void popUpMenu();
 
@@ -65,7 +68,6 @@ protected:
 private:
     void chooseItem(FormatMenuItem* item);
     void menuClosed();
-    void syncTitle();
 
     CopyPopUpButtonCell cell_;
     QMenu* menu_;

@@ -1,9 +1,52 @@
 #include "ui/MainWindow.h"
 
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+
+#include "ui/ApplicationDelegate.h"
+
 namespace hueloupe {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {}
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) { buildMenus(); }
 
 MainWindow::~MainWindow() = default;
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QApplication::quit);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(tr("&Copy"), QKeySequence::Copy, this, &MainWindow::copy);
+    edit->addAction(tr("&Paste"), QKeySequence::Paste, this, &MainWindow::paste);
+    edit->addAction(tr("Paste as Plain &Text"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
+                    this, &MainWindow::pasteAsPlainText);
+
+    QMenu* colour = menuBar()->addMenu(tr("C&olour"));
+    colour->addAction(tr("Show or Hide the Colour &Dialog"),
+                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), this,
+                      &MainWindow::tweakColorRequested);
+    colour->addAction(tr("Formatter &Playground"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+                      this, &MainWindow::showPlaygroundRequested);
+}
+
+void MainWindow::copy() {
+    if (ApplicationDelegate* delegate = ApplicationDelegate::current()) {
+        delegate->copySelectedColor();
+    }
+}
+
+void MainWindow::paste() {
+    if (ApplicationDelegate* delegate = ApplicationDelegate::current()) {
+        delegate->readColorFromPasteboard();
+    }
+}
+
+void MainWindow::pasteAsPlainText() { paste(); }
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QApplication::quit();
+}
 
 }  // namespace hueloupe
