@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::string_view hslWarning = "*** hsl values may be inaccurate";
 
+// Empty until the application installs one: the line then goes to standard error.
 LogHandler& installedLogHandler() {
     static LogHandler handler;
     return handler;
@@ -140,6 +141,7 @@ std::string render(const TokenList& tokens, const ColorValue& color) {
     return out;
 }
 
+// An empty handler brings back the default.
 void setLogHandler(LogHandler handler) {
     installedLogHandler() = std::move(handler);
 }
