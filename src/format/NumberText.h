@@ -27,13 +27,10 @@ constexpr std::int64_t roundToInt64(double x) {
     // Truncation is exact here; so is the difference (x is integral beyond 2^52).
     const auto truncated = static_cast<std::int64_t>(x);
     const double rest = x - static_cast<double>(truncated);
-    if (rest >= 0.5) {
-        return truncated + 1;
-    }
-    if (rest <= -0.5) {
-        return truncated - 1;
-    }
-    return truncated;
+    // Without branches: which way a half goes is unpredictable. No overflow: beyond 2^52
+    // the rest is 0.
+    return truncated + static_cast<std::int64_t>(rest >= 0.5) -
+           static_cast<std::int64_t>(rest <= -0.5);
 }
 
 // Writes a value of more than two hexadecimal digits.
