@@ -30,10 +30,6 @@ CodePoint decodeAt(std::string_view text, std::size_t pos) {
 
 void GraphemeReader::appendCluster(std::string& out) const {
     const std::string_view bytes = text_.substr(begin_, pos_ - begin_);
-    if (!hasInvalid_) {
-        out.append(bytes);
-        return;
-    }
     for (std::size_t pos = 0; pos < bytes.size();) {
         const CodePoint point = decodeAt(bytes, pos);
         if (point.valid) {
@@ -63,8 +59,10 @@ int GraphemeReader::nextSlow() {
         pos_ += current.length;
         previous = current;
     }
-    hasInvalid_ = hasInvalid;
-    return pos_ - start == 1 && !hasInvalid ? byteAt(start) : otherCharacter;
+    if (hasInvalid) {
+        return invalidCharacter;
+    }
+    return pos_ - start == 1 ? byteAt(start) : otherCharacter;
 }
 
 }  // namespace hueloupe

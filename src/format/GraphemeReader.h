@@ -17,17 +17,18 @@ class GraphemeReader {
 public:
     static constexpr int otherCharacter = -1;  // a cluster that is not one ASCII code point
     static constexpr int endOfText = -2;
+    static constexpr int invalidCharacter = -3;  // a cluster with bytes that are not UTF-8
 
     explicit GraphemeReader(std::string_view text) : text_(text) {}
 
     std::string_view text() const { return text_; }
 
     // Reads the next cluster. Returns the character when the cluster is exactly one ASCII
-    // code point, otherCharacter for any other cluster, or endOfText.
+    // code point, invalidCharacter for a cluster holding bytes that are not valid UTF-8
+    // (each read as U+FFFD), otherCharacter for any other cluster, or endOfText.
     int next() {
         const std::size_t size = text_.size();
         begin_ = pos_;
-        hasInvalid_ = false;
         if (pos_ >= size) {
             return endOfText;
         }
@@ -47,9 +48,6 @@ public:
     // The byte range of the cluster last read.
     std::size_t clusterBegin() const { return begin_; }
     std::size_t clusterEnd() const { return pos_; }
-    // Whether some byte of the cluster last read is not valid UTF-8.
-    bool clusterHasInvalid() const { return hasInvalid_; }
-
     // Moves past characters that are single ASCII bytes other than "{" and backslash, and
     // stops before any byte that could begin or join a longer cluster. Returns the new
     // position. A CR LF pair may be passed as two characters; callers use this only where
@@ -64,7 +62,8 @@ public:
         return pos_;
     }
 
-    // Appends the cluster last read as valid UTF-8: every invalid byte becomes U+FFFD.
+    // Appends the cluster last read, which holds invalid bytes, as valid UTF-8: every
+    // invalid byte becomes U+FFFD.
     void appendCluster(std::string& out) const;
 
 private:
@@ -107,7 +106,6 @@ private:
     std::string_view text_;
     std::size_t begin_ = 0;
     std::size_t pos_ = 0;
-    bool hasInvalid_ = false;
 };
 
 }  // namespace hueloupe

@@ -75,9 +75,9 @@ public:
 
     bool empty() const { return owned_.empty() && begin_ == end_; }
 
-    // Appends the character last read, which always starts where the text ends.
-    void appendCurrent() {
-        if (reader_.clusterHasInvalid()) {
+    // Appends the character ch last read, which always starts where the text ends.
+    void appendCurrent(int ch) {
+        if (ch == GraphemeReader::invalidCharacter) {
             keepUpTo(end_);
             reader_.appendCluster(owned_);
             begin_ = reader_.clusterEnd();
@@ -141,14 +141,14 @@ public:
     TokenList finish();
 
 private:
-    TokenizerState append(TokenizerState next) {
-        pendingText_.appendCurrent();
+    TokenizerState append(int ch, TokenizerState next) {
+        pendingText_.appendCurrent(ch);
         return next;
     }
     void flushLiteral();
     void resetReference();
     TokenizerState emit();
-    TokenizerState abandon();
+    TokenizerState abandon(int ch);
 
     GraphemeReader& reader_;
     TokenList tokens_;
@@ -161,13 +161,13 @@ private:
 TokenizerState TokenizerRun::inText(int ch) {
     if (ch == '{') {
         flushLiteral();
-        return append(TokenizerState::openBrace);
+        return append(ch, TokenizerState::openBrace);
     }
     if (ch == '\\') {
-        return append(TokenizerState::escape);
+        return append(ch, TokenizerState::escape);
     }
     // Any other character stays in this state, and so do the plain ones after it.
-    pendingText_.appendCurrent();
+    pendingText_.appendCurrent(ch);
     pendingText_.extendTo(reader_.skipPlainAscii());
     return TokenizerState::inText;
 }
@@ -176,17 +176,17 @@ TokenizerState TokenizerRun::escape(int ch) {
     if (ch == '{' || ch == '\\') {
         pendingText_.dropLastByte();  // the backslash
     }
-    return append(TokenizerState::inText);
+    return append(ch, TokenizerState::inText);
 }
 
 TokenizerState TokenizerRun::openBrace(int ch) {
     const LetterEntry* entry = findLetter(ch);
     if (!entry) {
-        return abandon();
+        return abandon(ch);
     }
     reference_ = ComponentToken{entry->component, entry->style, entry->precision, isUpperCase(ch)};
     letter_ = ch;
-    return append(TokenizerState::afterLetter);
+    return append(ch, TokenizerState::afterLetter);
 }
 
 TokenizerState TokenizerRun::afterLetter(int ch) {
@@ -195,22 +195,22 @@ TokenizerState TokenizerRun::afterLetter(int ch) {
     }
     if (ch == letter_ && isHexLetter(ch)) {
         reference_.style = ColorOutputStyle::twoDigitHex;
-        return append(TokenizerState::expectClose);
+        return append(ch, TokenizerState::expectClose);
     }
     if (ch == 'x' && isHexLetter(letter_)) {
         reference_.style = ColorOutputStyle::oneDigitHex;
-        return append(TokenizerState::expectClose);
+        return append(ch, TokenizerState::expectClose);
     }
     if (ch == '.') {
         reference_.style = ColorOutputStyle::decimal;
         reference_.precision = defaultDecimalPrecision;
-        return append(TokenizerState::precisionDigits);
+        return append(ch, TokenizerState::precisionDigits);
     }
     if (ch == '%') {
         reference_.style = ColorOutputStyle::percent;
-        return append(TokenizerState::expectClose);
+        return append(ch, TokenizerState::expectClose);
     }
-    return abandon();
+    return abandon(ch);
 }
 
 TokenizerState TokenizerRun::precisionDigits(int ch) {
@@ -221,18 +221,18 @@ TokenizerState TokenizerRun::precisionDigits(int ch) {
         return emit();
     }
     if (!isDecimalDigit(ch)) {
-        return abandon();
+        return abandon(ch);
     }
     // A value too large for an int64 saturates at its largest value.
     constexpr std::int64_t limit = std::numeric_limits<std::int64_t>::max();
     const std::int64_t digit = ch - '0';
     const std::int64_t value = digits_.value_or(0);
     digits_ = value > (limit - digit) / 10 ? limit : value * 10 + digit;
-    return append(TokenizerState::precisionDigits);
+    return append(ch, TokenizerState::precisionDigits);
 }
 
 TokenizerState TokenizerRun::expectClose(int ch) {
-    return ch == '}' ? emit() : abandon();
+    return ch == '}' ? emit() : abandon(ch);
 }
 
 TokenList TokenizerRun::finish() {
@@ -265,9 +265,9 @@ TokenizerState TokenizerRun::emit() {
 
 // The reference's raw text, with the character that ended it, stays as literal text;
 // that character starts nothing.
-TokenizerState TokenizerRun::abandon() {
+TokenizerState TokenizerRun::abandon(int ch) {
     resetReference();
-    return append(TokenizerState::inText);
+    return append(ch, TokenizerState::inText);
 }
 
 }  // namespace

@@ -128,7 +128,10 @@ TEST(GraphemeReader, SplitsLikeUtf8procOnMixedText) {
                 text.substr(reader.clusterBegin(), reader.clusterEnd() - reader.clusterBegin());
             const bool oneAscii =
                 cluster.size() == 1 && static_cast<unsigned char>(cluster[0]) < 0x80;
-            ASSERT_EQ(ch, oneAscii ? cluster[0] : GraphemeReader::otherCharacter);
+            const bool invalid = !isValidUtf8(cluster);
+            ASSERT_EQ(ch, oneAscii  ? cluster[0]
+                          : invalid ? GraphemeReader::invalidCharacter
+                                    : GraphemeReader::otherCharacter);
             clusters.push_back(cluster);
         }
         ASSERT_EQ(clusters, referenceClusters(text)) << ::testing::PrintToString(text);
