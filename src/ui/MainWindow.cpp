@@ -8,13 +8,16 @@
 
 namespace hueloupe {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) { buildMenus(); }
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
+    buildMenus();
+}
 
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
-    file->addAction(tr("&Quit"), QKeySequence::Quit, qApp, &QApplication::quit);
+    // Spelled out: the standard Quit binding is empty under some platform themes.
+    file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), qApp, &QApplication::quit);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
     edit->addAction(tr("&Copy"), QKeySequence::Copy, this, &MainWindow::copy);
@@ -42,7 +45,9 @@ void MainWindow::paste() {
     }
 }
 
-void MainWindow::pasteAsPlainText() { paste(); }
+void MainWindow::pasteAsPlainText() {
+    paste();
+}
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
