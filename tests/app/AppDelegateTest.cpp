@@ -246,7 +246,7 @@ private slots:
         QCOMPARE(app.ui.colorWell->color(), color);
         QCOMPARE(app.writes(), accepted ? 1 : 0);  // "LastColor"
         QCOMPARE(app.history(), history);
-        QCOMPARE(QApplication::clipboard()->text().size(), text.size());
+        QVERIFY(QApplication::clipboard()->text() == text);  // kept as it was
     }
 
     void playgroundFollowsTyping_data() {
