@@ -34,7 +34,12 @@ AppDelegate::AppDelegate(QObject* parent)
 {
 }
 
-AppDelegate::~AppDelegate() = default;
+AppDelegate::~AppDelegate()
+{
+    if (ApplicationDelegate::current() == this) {
+        ApplicationDelegate::setCurrent(nullptr);
+    }
+}
 
 void AppDelegate::connectOutlets(const Interface& loaded)
 {
