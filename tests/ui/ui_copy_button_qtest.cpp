@@ -131,9 +131,12 @@ private slots:
         QCOMPARE(button_->text(), QString("#00B5FF"));
         button_->selectItem(rgb_);
         QCOMPARE(button_->text(), QString("rgb(0, 181, 255)"));
-        rgb_->setText("rgb(255, 0, 0)");  // retitled with a new preview
+        rgb_->setText("rgb(255, 0, 0)");  // retitled: shown once synchronised
+        QCOMPARE(button_->text(), QString("rgb(0, 181, 255)"));
+        button_->synchronizeTitleAndSelectedItem();
         QCOMPARE(button_->text(), QString("rgb(255, 0, 0)"));
         hex_->setText("#FF0000");  // not selected: the title stays
+        button_->synchronizeTitleAndSelectedItem();
         QCOMPARE(button_->text(), QString("rgb(255, 0, 0)"));
 
         FormatMenuItem stranger(formatter("{r}"), "stranger");
