@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string lowered = hueloupe::toLowerUtf8(text);
     check(hueloupe::parseLowercasedCssColor(lowered) == colour);
-    if (const auto shortcut = css::wholeFunctionalForm(lowered)) {
+    if (const auto shortcut = css::wholeTextForm(lowered)) {
         check(shortcut == css::searchNumericForm(lowered));
     }
     checkPatterns(text);

@@ -9,13 +9,20 @@ constexpr double kOneSixth = 1.0 / 6.0;
 constexpr double kOneHalf = 1.0 / 2.0;
 constexpr double kOneThird = 1.0 / 3.0;
 constexpr double kTwoThirds = 2.0 / 3.0;
-}  // namespace
+constexpr double kTurn = 360.0;
 
-double clampComponent(double x) {
-    // Min with 1, then max with 0, written so that NaN falls through to 0.
-    const double upper = (1.0 < x) ? 1.0 : x;
-    return (0.0 < upper) ? upper : 0.0;
+// fmod(fmod(hue, 360) + 360, 360), bit for bit, without calling fmod in the common case:
+// fmod(x, 360) is x itself for |x| < 360, and for 360 <= y < 720 it is y - 360, which is
+// exact (Sterbenz). y = 720 can come out of the rounded addition and gives 0.
+double normalisedHue(double hue) {
+    const double reduced = (hue > -kTurn && hue < kTurn) ? hue : std::fmod(hue, kTurn);
+    const double shifted = reduced + kTurn;
+    if (shifted >= kTurn) {
+        return shifted < 2 * kTurn ? shifted - kTurn : 0.0;
+    }
+    return shifted;  // below 360 (or NaN): fmod leaves it as it is
 }
+}  // namespace
 
 double hueComponent(double p, double q, double t) {
     if (t < 0.0) {
@@ -38,7 +45,7 @@ double hueComponent(double p, double q, double t) {
 }
 
 ColorValue colorFromHSL(double hue, double saturation, double lightness) {
-    double h = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0);
+    double h = normalisedHue(hue);
     if (saturation == 0.0) {
         return ColorValue{lightness, lightness, lightness, 1.0};
     }

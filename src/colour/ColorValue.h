@@ -14,7 +14,10 @@ struct ColorValue {
 };
 
 // Limits x to 0..1: min with 1 first, then max with 0 (so NaN becomes 0).
-double clampComponent(double x);
+inline double clampComponent(double x) {
+    const double upper = (1.0 < x) ? 1.0 : x;
+    return (0.0 < upper) ? upper : 0.0;
+}
 
 // HSL to RGB. hue in degrees (any value), saturation and lightness as fractions,
 // neither clamped nor rejected. The result's alpha is 1 and its components are not clamped.

@@ -10,8 +10,10 @@ namespace hueloupe::css {
 struct ByteMasks {
     std::uint64_t hex = 0;   // [0-9a-f]
     std::uint64_t hash = 0;  // '#'
-    std::uint64_t r = 0;     // 'r', where "rgb" may start
-    std::uint64_t h = 0;     // 'h', where "hsl" may start
+    // Where "rgb" and "hsl" start; in the last two places an 'r' or 'h' alone is marked, as
+    // the rest of the name lies beyond the run.
+    std::uint64_t rgb = 0;
+    std::uint64_t hsl = 0;
 };
 
 // Classifies the n bytes at p, n <= 64, reading no byte outside them.

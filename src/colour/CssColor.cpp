@@ -1,13 +1,13 @@
 #include "colour/CssColor.h"
 
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "colour/CssForms.h"
 #include "colour/CssMemo.h"
 #include "colour/Lowercase.h"
 #include "colour/NamedColors.h"
+#include "colour/WordLoads.h"
 
 namespace hueloupe {
 
@@ -15,7 +15,8 @@ namespace {
 
 // Per thread, so any thread may parse without locks; the application parses on one thread.
 CssColorMemo& memo() {
-    thread_local CssColorMemo table(kCssMemoMaxEntries, kCssMemoMaxTextBytes);
+    // Keys are lower-cased texts, which can be up to three times as long as the text.
+    thread_local CssColorMemo table(kCssMemoMaxEntries, 3 * kCssMemoMaxTextBytes);
     return table;
 }
 
@@ -25,44 +26,49 @@ std::string& lowerBuffer() {
     return buffer;
 }
 
-// A buffer grown by one huge text is given back rather than kept for the thread's life.
-constexpr std::size_t kKeptBufferCapacity = 64 * 1024;
-
 constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+constexpr std::uint64_t kTopBits = kEveryByte * 0x80;
 
-// Whether one of the eight bytes is non-ASCII or an ASCII capital. For a byte below 0x80,
-// b + (0x80 - 'A') sets the top bit when b >= 'A' and b + (0x80 - 'Z' - 1) when b > 'Z';
-// neither sum carries into the next byte.
-bool wordNeedsLowering(std::uint64_t word) {
-    constexpr std::uint64_t top = kEveryByte * 0x80;
-    const std::uint64_t ascii = word & ~top;
+// The top bit of each byte below 0x80 that is an ASCII capital: b + (0x80 - 'A') sets it
+// when b >= 'A', b + (0x80 - 'Z' - 1) when b > 'Z'; neither sum carries into the next byte.
+std::uint64_t asciiCapitals(std::uint64_t word) {
+    const std::uint64_t ascii = word & ~kTopBits;
     const std::uint64_t capital =
         (ascii + kEveryByte * (0x80 - 'A')) & ~(ascii + kEveryByte * (0x80 - 'Z' - 1));
-    return ((word | capital) & top) != 0;
+    return capital & ~word & kTopBits;
 }
 
 bool needsLowering(std::string_view text) {
-    std::size_t pos = 0;
-    for (; pos + 8 <= text.size(); pos += 8) {
-        std::uint64_t word = 0;
-        std::memcpy(&word, text.data() + pos, sizeof word);
-        if (wordNeedsLowering(word)) {
-            return true;
-        }
+    return words::anyWord(text.data(), text.size(), [](std::uint64_t word) {
+        return ((word & kTopBits) | asciiCapitals(word)) != 0;
+    });
+}
+
+bool hasAsciiCapital(std::string_view text) {
+    return words::anyWord(text.data(), text.size(),
+                          [](std::uint64_t word) { return asciiCapitals(word) != 0; });
+}
+
+// Texts too long for the memo are read after lower-casing their ASCII letters only. That
+// finds the same colour as full lower-casing: the patterns are ASCII, every non-ASCII
+// character lower-cases to characters that no pattern takes (the only ASCII results, "k"
+// of U+212A and "i" of U+0130, are in no pattern), so it separates the same ASCII runs, and
+// no keyword is anywhere near as long (lower-casing at most divides the length by three).
+std::optional<ColorValue> parseLongText(std::string_view text) {
+    if (!hasAsciiCapital(text)) {
+        return parseLowercasedCssColor(text);
     }
-    for (; pos < text.size(); ++pos) {
-        const char c = text[pos];
-        if ((c >= 'A' && c <= 'Z') || static_cast<unsigned char>(c) >= 0x80) {
-            return true;
-        }
+    std::string lowered(text);
+    for (char& c : lowered) {
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + ('a' - 'A') : c);
     }
-    return false;
+    return parseLowercasedCssColor(lowered);
 }
 
 }  // namespace
 
 std::optional<ColorValue> parseLowercasedCssColor(std::string_view lowercased) {
-    std::optional<ColorValue> color = css::wholeFunctionalForm(lowercased);
+    std::optional<ColorValue> color = css::wholeTextForm(lowercased);
     if (!color) {
         color = css::searchNumericForm(lowercased);
     }
@@ -77,9 +83,12 @@ std::optional<ColorValue> parseLowercasedCssColor(std::string_view lowercased) {
 }
 
 std::optional<ColorValue> colorFromCSString(std::string_view text) {
+    if (text.size() > kCssMemoMaxTextBytes) {
+        return parseLongText(text);
+    }
     std::string_view key = text;
-    std::string& buffer = lowerBuffer();
     if (needsLowering(text)) {
+        std::string& buffer = lowerBuffer();
         buffer.clear();
         appendLowerUtf8(text, buffer);
         key = buffer;
@@ -91,9 +100,6 @@ std::optional<ColorValue> colorFromCSString(std::string_view text) {
     const std::optional<ColorValue> color = parseLowercasedCssColor(key);
     if (color) {
         table.insert(key, *color);
-    }
-    if (buffer.capacity() > kKeptBufferCapacity) {
-        std::string().swap(buffer);
     }
     return color;
 }

@@ -15,7 +15,7 @@ std::optional<ColorValue> colorFromCSString(std::string_view text);
 // The same reading without the memo, on text that is already lower-cased.
 std::optional<ColorValue> parseLowercasedCssColor(std::string_view lowercased);
 
-// The memo is bounded: lower-cased texts longer than this are parsed but never stored...
+// The memo is bounded: texts longer than this are parsed but never stored...
 inline constexpr std::size_t kCssMemoMaxTextBytes = 256;
 // ...and once it holds this many entries it keeps answering but stores nothing new.
 inline constexpr std::size_t kCssMemoMaxEntries = 262144;

@@ -90,12 +90,12 @@ public:
     }
 
 private:
-    // Reads digits into mantissa; the count may exceed the limit, and the caller then gives up.
+    // Reads digits into mantissa. Past 19 digits the mantissa wraps, but then the count
+    // exceeds the limit and the caller gives up.
     std::ptrdiff_t digits(std::uint64_t& mantissa) {
         const char* const first = p_;
-        while (p_ != end_ && isDigit(*p_) && p_ - first <= kMaxRun) {
+        for (; p_ != end_ && isDigit(*p_); ++p_) {
             mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p_ - '0');
-            ++p_;
         }
         return p_ - first;
     }
@@ -104,28 +104,29 @@ private:
     const char* end_;
 };
 
-}  // namespace
+bool allHex(std::string_view text) {
+    for (const char c : text) {
+        if (!isDigit(c) && static_cast<unsigned char>(c - 'a') >= 6) {
+            return false;
+        }
+    }
+    return true;
+}
 
-std::optional<ColorValue> searchNumericForm(std::string_view text) {
-    const Searcher searcher(text);
-    if (const auto m = searcher.search(Pattern::hex6)) {
-        return ColorValue{hexComponent(m->groups[0]), hexComponent(m->groups[1]),
-                          hexComponent(m->groups[2]), 1.0};
+std::optional<ColorValue> wholeHexForm(std::string_view text) {
+    const bool hash = !text.empty() && text[0] == '#';
+    const std::string_view digits = hash ? text.substr(1) : text;
+    if (!allHex(digits)) {
+        return std::nullopt;
     }
-    if (const auto m = searcher.search(Pattern::hex3)) {
-        return ColorValue{doubledHexComponent(m->groups[0]), doubledHexComponent(m->groups[1]),
-                          doubledHexComponent(m->groups[2]), 1.0};
+    if (digits.size() == 6) {
+        return ColorValue{hexComponent(digits.substr(0, 2)), hexComponent(digits.substr(2, 2)),
+                          hexComponent(digits.substr(4, 2)), 1.0};
     }
-    if (const auto m = searcher.search(Pattern::rgb)) {
-        const double alpha = m->fourthGroupMatched ? readDecimal(m->groups[3]) : 1.0;
-        return ColorValue{readDecimal(m->groups[0]) / 255.0, readDecimal(m->groups[1]) / 255.0,
-                          readDecimal(m->groups[2]) / 255.0, alpha};
-    }
-    if (const auto m = searcher.search(Pattern::hsl)) {
-        ColorValue color =
-            colorFromHSL(readDecimal(m->groups[0]), fraction(m->groups[1]), fraction(m->groups[2]));
-        color.alpha = m->fourthGroupMatched ? readDecimal(m->groups[3]) : 1.0;
-        return color;
+    if (digits.size() == 3 && hash) {
+        return ColorValue{doubledHexComponent(digits.substr(0, 1)),
+                          doubledHexComponent(digits.substr(1, 1)),
+                          doubledHexComponent(digits.substr(2, 1)), 1.0};
     }
     return std::nullopt;
 }
@@ -155,6 +156,41 @@ std::optional<ColorValue> wholeFunctionalForm(std::string_view text) {
         return color;
     }
     return ColorValue{first / 255.0, second / 255.0, third / 255.0, alpha};
+}
+
+}  // namespace
+
+std::optional<ColorValue> searchNumericForm(std::string_view text) {
+    const Searcher searcher(text);
+    if (const auto m = searcher.search(Pattern::hex6)) {
+        return ColorValue{hexComponent(m->groups[0]), hexComponent(m->groups[1]),
+                          hexComponent(m->groups[2]), 1.0};
+    }
+    if (const auto m = searcher.search(Pattern::hex3)) {
+        return ColorValue{doubledHexComponent(m->groups[0]), doubledHexComponent(m->groups[1]),
+                          doubledHexComponent(m->groups[2]), 1.0};
+    }
+    if (const auto m = searcher.search(Pattern::rgb)) {
+        const double alpha = m->fourthGroupMatched ? readDecimal(m->groups[3]) : 1.0;
+        return ColorValue{readDecimal(m->groups[0]) / 255.0, readDecimal(m->groups[1]) / 255.0,
+                          readDecimal(m->groups[2]) / 255.0, alpha};
+    }
+    if (const auto m = searcher.search(Pattern::hsl)) {
+        ColorValue color =
+            colorFromHSL(readDecimal(m->groups[0]), fraction(m->groups[1]), fraction(m->groups[2]));
+        color.alpha = m->fourthGroupMatched ? readDecimal(m->groups[3]) : 1.0;
+        return color;
+    }
+    return std::nullopt;
+}
+
+std::optional<ColorValue> wholeTextForm(std::string_view text) {
+    if (text.size() <= 7) {
+        if (auto colour = wholeHexForm(text)) {
+            return colour;
+        }
+    }
+    return wholeFunctionalForm(text);
 }
 
 }  // namespace hueloupe::css

@@ -1,7 +1,10 @@
 #include "colour/CssMemo.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
+
+#include "colour/WordLoads.h"
 
 namespace hueloupe {
 
@@ -16,46 +19,38 @@ std::uint64_t mix(std::uint64_t h, std::uint64_t word) {
     return h ^ (h >> 32);
 }
 
-std::uint64_t loadWord(const char* p) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    return word;
+// A slot holds the key's hash above and the entry index + 1 below; 0 marks a free slot. The
+// hash lets a probe pass over other keys without reading their entries.
+std::uint64_t packSlot(std::uint32_t hash, std::size_t index) {
+    return (std::uint64_t{hash} << 32) | (index + 1);
 }
 
-// The last 1..7 bytes as one word, without reading past them.
-std::uint64_t loadTail(const char* p, std::size_t n) {
-    std::uint64_t word = 0;
-    if (n >= 4) {
-        std::uint32_t low = 0;
-        std::uint32_t high = 0;
-        std::memcpy(&low, p, 4);
-        std::memcpy(&high, p + n - 4, 4);
-        return low | (std::uint64_t{high} << ((n - 4) * 8));
-    }
-    for (std::size_t i = 0; i < n; ++i) {
-        word |= std::uint64_t{static_cast<unsigned char>(p[i])} << (i * 8);
-    }
-    return word;
+std::size_t entryIndex(std::uint64_t slot) {
+    return static_cast<std::uint32_t>(slot) - 1;
 }
 
 }  // namespace
 
 std::uint64_t hashText(std::string_view text) {
     const char* p = text.data();
-    std::size_t n = text.size();
+    const std::size_t n = text.size();
     std::uint64_t h = kSeed ^ (n * kMultiplier);
-    for (; n >= 8; n -= 8, p += 8) {
-        h = mix(h, loadWord(p));
-    }
-    if (n > 0) {
-        h = mix(h, loadTail(p, n));
+    if (n <= 8) {
+        h = mix(h, words::loadUpTo8(p, n));
+    } else {
+        for (std::size_t i = 0; i + 8 < n; i += 8) {
+            h = mix(h, words::load8(p + i));
+        }
+        h = mix(h, words::load8(p + n - 8));  // the last eight bytes, overlapping
     }
     h *= kSeed;
     return h ^ (h >> 29);
 }
 
 CssColorMemo::CssColorMemo(std::size_t maxEntries, std::size_t maxKeyBytes)
-    : maxEntries_(maxEntries), maxKeyBytes_(maxKeyBytes) {}
+    // Entry indices + 1 must fit in the low half of a slot.
+    : maxEntries_(std::min<std::size_t>(maxEntries, std::numeric_limits<std::uint32_t>::max() - 1)),
+      maxKeyBytes_(maxKeyBytes) {}
 
 std::string_view CssColorMemo::keyOf(const Entry& entry) const {
     if (entry.keyLength <= kInlineKeyBytes) {
@@ -71,12 +66,16 @@ std::string_view CssColorMemo::keyOf(const Entry& entry) const {
 std::size_t CssColorMemo::slotOf(std::string_view key, std::uint32_t hash) const {
     const std::size_t mask = slots_.size() - 1;
     for (std::size_t slot = hash & mask;; slot = (slot + 1) & mask) {
-        const std::uint32_t index = slots_[slot];
-        if (index == 0) {
+        const std::uint64_t packed = slots_[slot];
+        if (packed == 0) {
             return slot;
         }
-        const Entry& entry = entries_[index - 1];
-        if (entry.hash == hash && keyOf(entry) == key) {
+        if ((packed >> 32) != hash) {
+            continue;
+        }
+        const Entry& entry = entries_[entryIndex(packed)];
+        if (entry.keyLength == key.size() &&
+            words::equalBytes(keyOf(entry).data(), key.data(), key.size())) {
             return slot;
         }
     }
@@ -86,8 +85,8 @@ const ColorValue* CssColorMemo::find(std::string_view key) const {
     if (slots_.empty() || key.size() > maxKeyBytes_) {
         return nullptr;
     }
-    const std::uint32_t index = slots_[slotOf(key, static_cast<std::uint32_t>(hashText(key)))];
-    return index == 0 ? nullptr : &entries_[index - 1].color;
+    const std::uint64_t packed = slots_[slotOf(key, static_cast<std::uint32_t>(hashText(key)))];
+    return packed == 0 ? nullptr : &entries_[entryIndex(packed)].color;
 }
 
 bool CssColorMemo::insert(std::string_view key, const ColorValue& color) {
@@ -112,19 +111,19 @@ bool CssColorMemo::insert(std::string_view key, const ColorValue& color) {
         keys_.append(key);
     }
     entries_.push_back(entry);
-    slots_[slot] = static_cast<std::uint32_t>(entries_.size());
+    slots_[slot] = packSlot(hash, entries_.size() - 1);
     return true;
 }
 
 void CssColorMemo::grow() {
-    std::vector<std::uint32_t> slots(slots_.empty() ? kInitialSlots : slots_.size() * 2, 0);
+    std::vector<std::uint64_t> slots(slots_.empty() ? kInitialSlots : slots_.size() * 2, 0);
     const std::size_t mask = slots.size() - 1;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         std::size_t slot = entries_[i].hash & mask;
         while (slots[slot] != 0) {
             slot = (slot + 1) & mask;
         }
-        slots[slot] = static_cast<std::uint32_t>(i + 1);
+        slots[slot] = packSlot(entries_[i].hash, i);
     }
     slots_.swap(slots);
 }

@@ -43,7 +43,7 @@ private:
 
     std::size_t maxEntries_;
     std::size_t maxKeyBytes_;
-    std::vector<std::uint32_t> slots_;  // entry index + 1; 0 marks a free slot
+    std::vector<std::uint64_t> slots_;  // hash and entry index + 1; 0 marks a free slot
     std::vector<Entry> entries_;
     std::string keys_;  // every key, back to back
 };

@@ -80,23 +80,4 @@ double readDecimal(std::string_view text) {
     return readLongDecimal(number, number.find_first_not_of("0.") < integerDigits);
 }
 
-unsigned readHex(std::string_view text) {
-    unsigned value = 0;
-    for (const char c : text) {
-        unsigned digit = 0;
-        if (isDigit(c)) {
-            digit = static_cast<unsigned>(c - '0');
-        } else if (c >= 'a' && c <= 'f') {
-            digit = static_cast<unsigned>(c - 'a' + 10);
-        } else {
-            break;
-        }
-        if (value > (std::numeric_limits<unsigned>::max() - digit) / 16) {
-            return std::numeric_limits<unsigned>::max();  // saturates, as strtol does
-        }
-        value = value * 16 + digit;
-    }
-    return value;
-}
-
 }  // namespace hueloupe::css

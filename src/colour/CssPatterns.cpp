@@ -7,16 +7,17 @@
 // A hand-written matcher for the four fixed colour patterns. It finds what a backtracking
 // ECMAScript search finds (same leftmost match, groups and participation), in linear time
 // and without recursion. The text is read in chunks of 64 bytes, each classified into bit
-// masks (hex digits, '#', 'r', 'h'):
+// masks (hex digits, '#', where "rgb" and "hsl" start):
 //   - hex6: the match is the first window of six hex digits, widened by one to the left
 //     when a '#' stands there.
 //   - hex3: the first '#' followed by three hex digits.
 //   - rgb/hsl: every quantifier is followed by a character outside its class, so no
 //     backtracking into it can help; the only choice is the optional alpha group, which is
 //     decided by the character after the third number (')' without it, ',' with it).
-//     A failed attempt from one start only consumes characters from [0-9.,%()a] and white
-//     space, never the letter a new start begins with, so candidates before the point
-//     where an attempt stopped are skipped and the whole search stays linear.
+//     A failed attempt from one start only consumes the rest of the name ("gb" or "sl"),
+//     'a', '(', characters from [0-9.,%] and white space, never the letter a new start
+//     begins with, so candidates before the point where an attempt stopped are skipped and
+//     the whole search stays linear.
 
 namespace hueloupe::css {
 
@@ -190,7 +191,8 @@ std::optional<Match> Searcher::searchFunctional(bool hsl) const {
             continue;
         }
         const ByteMasks& masks = masksAt(chunk, scratch);
-        for (std::uint64_t starts = hsl ? masks.h : masks.r; starts != 0; starts &= starts - 1) {
+        for (std::uint64_t starts = hsl ? masks.hsl : masks.rgb; starts != 0;
+             starts &= starts - 1) {
             const std::size_t start = chunk + lowestBit(starts);
             if (start < resume || text_.compare(start, 3, name) != 0) {
                 continue;

@@ -62,22 +62,29 @@ Decoded decodeMultiByte(std::string_view text, std::size_t pos) {
     return {value, length};
 }
 
-void appendUtf8(char32_t cp, std::string& out) {
+// Writes cp as UTF-8 to out (room for four bytes) and returns the byte count.
+std::size_t encodeUtf8(char32_t cp, char* out) {
+    const auto byte = [](char32_t bits) { return static_cast<char>(bits); };
     if (cp < 0x80) {
-        out.push_back(static_cast<char>(cp));
-    } else if (cp < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else if (cp < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+        out[0] = byte(cp);
+        return 1;
     }
+    if (cp < 0x800) {
+        out[0] = byte(0xC0 | (cp >> 6));
+        out[1] = byte(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        out[0] = byte(0xE0 | (cp >> 12));
+        out[1] = byte(0x80 | ((cp >> 6) & 0x3F));
+        out[2] = byte(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    out[0] = byte(0xF0 | (cp >> 18));
+    out[1] = byte(0x80 | ((cp >> 12) & 0x3F));
+    out[2] = byte(0x80 | ((cp >> 6) & 0x3F));
+    out[3] = byte(0x80 | (cp & 0x3F));
+    return 4;
 }
 
 void appendLowerCodePoint(char32_t cp, std::string& out) {
@@ -86,12 +93,26 @@ void appendLowerCodePoint(char32_t cp, std::string& out) {
         out.append("i\xCC\x87");
         return;
     }
-    const utf8proc_int32_t lower = utf8proc_tolower(static_cast<utf8proc_int32_t>(cp));
-    appendUtf8(static_cast<char32_t>(lower), out);
+    if (cp != kReplacement) {
+        cp = static_cast<char32_t>(utf8proc_tolower(static_cast<utf8proc_int32_t>(cp)));
+    }
+    char bytes[4];
+    out.append(bytes, encodeUtf8(cp, bytes));
 }
 
-char lowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+// Appends the ASCII bytes from pos on, lower-cased, and returns where they end.
+std::size_t appendAsciiRun(std::string_view text, std::size_t pos, std::string& out) {
+    std::size_t end = pos;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) {
+        ++end;
+    }
+    const std::size_t first = out.size();
+    out.append(text.data() + pos, end - pos);
+    for (std::size_t i = first; i < out.size(); ++i) {
+        const char c = out[i];
+        out[i] = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return end;
 }
 
 }  // namespace
@@ -100,10 +121,8 @@ void appendLowerUtf8(std::string_view text, std::string& out) {
     out.reserve(out.size() + text.size());
     std::size_t pos = 0;
     while (pos < text.size()) {
-        const char c = text[pos];
-        if (static_cast<unsigned char>(c) < 0x80) {
-            out.push_back(lowerAscii(c));
-            ++pos;
+        if (static_cast<unsigned char>(text[pos]) < 0x80) {
+            pos = appendAsciiRun(text, pos, out);
             continue;
         }
         const Decoded decoded = decodeMultiByte(text, pos);

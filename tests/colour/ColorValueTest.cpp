@@ -3,7 +3,9 @@
 #include <cctype>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "colour/ColorValue.h"
 
@@ -79,6 +81,66 @@ TEST(HslConversionRules, SaturationAboveOneClampsToGreen) {
     EXPECT_EQ(clampComponent(raw.red), 0.5 + std::ldexp(1.0, -51));
     EXPECT_EQ(clampComponent(raw.green), 1.0);
     EXPECT_EQ(clampComponent(raw.blue), 0.0);
+}
+
+// The conversion written out literally, with the standard fmod, as the reference for the
+// hue normalisation (which avoids fmod in the common range).
+ColorValue literalHsl(double hue, double s, double l) {
+    double h = std::fmod(std::fmod(hue, 360.0) + 360.0, 360.0);
+    if (s == 0.0) {
+        return ColorValue{l, l, l, 1.0};
+    }
+    h = h / 360.0;
+    const double q = l < 0.5 ? l * (1.0 + s) : (s + l) - s * l;
+    const double p = 2.0 * l - q;
+    return ColorValue{hueComponent(p, q, h + 1.0 / 3.0), hueComponent(p, q, h),
+                      hueComponent(p, q, h - 1.0 / 3.0), 1.0};
+}
+
+bool sameBits(const ColorValue& a, const ColorValue& b) {
+    const auto same = [](double x, double y) {
+        return (std::isnan(x) && std::isnan(y)) || (x == y && std::signbit(x) == std::signbit(y));
+    };
+    return same(a.red, b.red) && same(a.green, b.green) && same(a.blue, b.blue);
+}
+
+TEST(HslConversionRules, HueNormalisationMatchesLiteralFmod) {
+    const double inf = std::numeric_limits<double>::infinity();
+    std::vector<double> hues = {0.0,
+                                -0.0,
+                                360.0,
+                                -360.0,
+                                720.0,
+                                725.0,
+                                -30.0,
+                                359.99999999999994,
+                                -359.99999999999994,
+                                1e-320,
+                                -1e-320,
+                                0.1,
+                                -0.1,
+                                99999.99999,
+                                1e300,
+                                -1e300,
+                                inf,
+                                -inf,
+                                std::nan("")};
+    std::mt19937_64 random(11);
+    std::uniform_real_distribution<double> wide(-2000.0, 2000.0);
+    for (int i = 0; i < 20000; ++i) {
+        hues.push_back(wide(random));
+        hues.push_back(std::nextafter(360.0, 0.0) - static_cast<double>(i) * 1e-14);
+    }
+    for (const double hue : hues) {
+        for (const double s : {0.0, 0.5, 1.0}) {
+            const ColorValue actual = colorFromHSL(hue, s, 0.4);
+            const ColorValue expected = literalHsl(hue, s, 0.4);
+            if (!sameBits(actual, expected)) {
+                ADD_FAILURE() << "hue " << hue << " saturation " << s;
+                return;
+            }
+        }
+    }
 }
 
 struct HueComponentCase {

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "TextGenerator.h"
 #include "colour/CssColor.h"
+#include "colour/Lowercase.h"
 
 namespace hueloupe {
 namespace {
@@ -153,6 +155,40 @@ TEST(CssParsingRules, PathologicalTextIsAnsweredWithoutCrashing) {
     }
     EXPECT_FALSE(colorFromCSString(starts).has_value());
     EXPECT_EQ(colorFromCSString(starts + "#ABC"), rgb255(0xaa, 0xbb, 0xcc));
+}
+
+// Texts too long for the memo skip the full Unicode lower-casing; they must read the same.
+TEST(CssParsingRules, LongTextsReadAsAfterFullLowercasing) {
+    const std::string pieces[] = {"\u212A",
+                                  "\u0130",
+                                  "\xFF",
+                                  "\xC3",
+                                  "\u00C9",
+                                  "RGB(",
+                                  "HSLA(",
+                                  "#ABC",
+                                  "#",
+                                  "1",
+                                  ",",
+                                  " ",
+                                  ")",
+                                  "%",
+                                  "bLaCk",
+                                  "F",
+                                  "\u212A\u212A\u212A"};
+    css::TextGenerator generator(9);
+    int colours = 0;
+    for (int i = 0; i < 3000; ++i) {
+        std::string text = generator.filler(generator.below(300));
+        while (text.size() <= kCssMemoMaxTextBytes || generator.below(4) != 0) {
+            text += generator.below(2) == 0 ? pieces[generator.below(std::size(pieces))]
+                                            : generator.tokens(3);
+        }
+        const auto expected = parseLowercasedCssColor(toLowerUtf8(text));
+        colours += expected.has_value() ? 1 : 0;
+        ASSERT_EQ(colorFromCSString(text), expected) << text;
+    }
+    EXPECT_GT(colours, 300);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ class WholeFunctionalForm : public ::testing::TestWithParam<WholeFormCase> {};
 
 TEST_P(WholeFunctionalForm, TakesOnlyPlainWholeForms) {
     const WholeFormCase& c = GetParam();
-    const auto actual = wholeFunctionalForm(c.text);
+    const auto actual = wholeTextForm(c.text);
     EXPECT_EQ(actual, c.expected);
     if (actual) {
         EXPECT_EQ(actual, searchNumericForm(c.text));
@@ -26,6 +26,15 @@ TEST_P(WholeFunctionalForm, TakesOnlyPlainWholeForms) {
 }
 
 const WholeFormCase kCases[] = {
+    {"#bce368", ColorValue{188 / 255.0, 227 / 255.0, 104 / 255.0, 1}},
+    {"bce368", ColorValue{188 / 255.0, 227 / 255.0, 104 / 255.0, 1}},
+    {"#abc", ColorValue{0xaa / 255.0, 0xbb / 255.0, 0xcc / 255.0, 1}},
+    {"abc", std::nullopt},
+    {"#abcd", std::nullopt},
+    {"#ab", std::nullopt},
+    {"#abcdeg", std::nullopt},
+    {"#abcdef0", std::nullopt},
+    {"#", std::nullopt},
     {"rgb(1,2,3)", ColorValue{1 / 255.0, 2 / 255.0, 3 / 255.0, 1}},
     {"rgba(188, 227, 104, 1.0)", ColorValue{188 / 255.0, 227 / 255.0, 104 / 255.0, 1}},
     {"rgb(12345.12345,\t5.,.5, 0.99)",
@@ -62,7 +71,7 @@ TEST(WholeFunctionalFormAgreement, MatchesTheFullSearchOnGeneratedTexts) {
             i % 2 == 0 ? generator.tokens(16)
                        : generator.mutation(kSampleColours[generator.below(kSampleColours.size())],
                                             static_cast<int>(generator.below(3)));
-        const auto shortcut = wholeFunctionalForm(text);
+        const auto shortcut = wholeTextForm(text);
         if (!shortcut) {
             continue;
         }
