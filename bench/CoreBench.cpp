@@ -94,6 +94,20 @@ void BM_Tokenize(benchmark::State& state)
 }
 BENCHMARK(BM_Tokenize)->DenseRange(0, 10);
 
+// A pasted 10 MB text that is no colour: the whole search runs, nothing is memoised.
+void BM_Parse10MBJunk(benchmark::State& state)
+{
+    std::string junk;
+    while (junk.size() < (10u << 20)) {
+        junk += "rgb(1.2, 3, #12 hsl(9 Lorem ipsum ";
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(colorFromCSString(junk));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * junk.size()));
+}
+BENCHMARK(BM_Parse10MBJunk)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace hueloupe::bench
 
