@@ -1,3 +1,5 @@
+// Also the runner of the platform tests, and the child process of the two-writer test:
+// `platform_tests --write-settings FILE NAME COUNT` stores COUNT lists and exits.
 #include "platform/SettingsPreferences.h"
 
 #include <gtest/gtest.h>
@@ -5,9 +7,8 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QRect>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace hueloupe {
@@ -15,213 +16,134 @@ namespace {
 
 const QString kList = QStringLiteral("ColorHistory");
 const QString kText = QStringLiteral("LastColor");
-const QStringList kDefaultList{QStringLiteral("rgba(188, 227, 104, 1.0)"),
-                               QStringLiteral("rgba(161, 213, 211, 1.0)")};
-const QString kDefaultText = QStringLiteral("#ffffff");
+const QVariantMap kDefaults{{kList, QStringList{"rgba(188, 227, 104, 1.0)", "#a1d5d3"}},
+                            {kText, QStringLiteral("#ffffff")}};
+
+// A new path for every file these tests use.
+QString newPath(const QString& name = QStringLiteral(".conf")) {
+    static QTemporaryDir dir;
+    static int count = 0;
+    return dir.filePath(QString::number(++count) + name);
+}
 
 QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-class SettingsPreferencesTest : public testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
-
-    QString path(const QString& name = QStringLiteral("hueloupe.conf")) const {
-        return dir_.filePath(name);
-    }
-
-    // QSettings shares one parsed copy per file within a process, keeping the types that were
-    // written; a copy under a new name is parsed from its text, as the next launch would.
-    QVariant readFresh(const QString& file, const QString& key) {
-        const QString copy = path(QStringLiteral("fresh%1.conf").arg(++copies_));
-        EXPECT_TRUE(QFile::copy(file, copy));
-        SettingsPreferences fresh(copy);
-        return fresh.objectForKey(key);
-    }
-
-    static void registerTestDefaults(Preferences& preferences) {
-        preferences.registerDefaults({{kList, kDefaultList}, {kText, kDefaultText}});
-    }
-
-    QTemporaryDir dir_;
-    int copies_ = 0;
-};
-
-TEST_F(SettingsPreferencesTest, RegisteredDefaultsAreNeverWritten) {
-    SettingsPreferences preferences(path());
-    registerTestDefaults(preferences);
-    EXPECT_EQ(preferences.objectForKey(kList), kDefaultList);
-    EXPECT_FALSE(QFile::exists(path()));
-
-    preferences.setObject(QStringLiteral("#123456"), QStringLiteral("Other"));
-    const QByteArray text = readFile(path());
-    EXPECT_TRUE(text.contains("#123456"));
-    EXPECT_FALSE(text.contains("ColorHistory")) << text.constData();
-    EXPECT_FALSE(text.contains("LastColor")) << text.constData();
+// QSettings shares one parsed copy per file within a process, keeping the types written; a
+// copy under a new name is parsed from its text, as the next launch would.
+QVariant readFresh(const QString& file, const QString& key) {
+    const QString copy = newPath();
+    EXPECT_TRUE(QFile::copy(file, copy));
+    return SettingsPreferences(copy).objectForKey(key);
 }
 
-TEST_F(SettingsPreferencesTest, RemovingAStoredValueBringsBackTheDefault) {
-    SettingsPreferences preferences(path());
-    registerTestDefaults(preferences);
-    preferences.setObject(QStringList{QStringLiteral("#000000")}, kList);
+// Lists of any length and text replace each other and read back the same in the next launch.
+// Registered defaults are never written, also when a stored value is removed.
+TEST(SettingsPreferencesTest, ValuesReadBackAndDefaultsAreNeverWritten) {
+    const QString file = newPath("/config/hueloupe.conf");  // folders made on the first write
+    SettingsPreferences preferences(file);
+    preferences.registerDefaults(kDefaults);
+    EXPECT_FALSE(QFile::exists(file));
+    const QVariant values[] = {
+        QStringList{},
+        QStringList{"#bce368"},
+        "plain",
+        QStringList{"\"quoted\"", "a, b", "", "rgba(188, 227, 104, 1.0)"},
+        QStringList{"été ☃ 𝄞", "@Variant(x)", "@", "back\\slash", "new\nline", "k=v;#c"},
+    };
+    for (const QVariant& value : values) {
+        preferences.setObject(value, kList);
+        EXPECT_EQ(readFresh(file, kList), value) << value.toStringList().join('|').toStdString();
+    }
     preferences.setObject(QVariant(), kList);
-    EXPECT_EQ(preferences.objectForKey(kList), kDefaultList);
-    EXPECT_FALSE(readFresh(path(), kList).isValid());
+    EXPECT_EQ(preferences.objectForKey(kList), kDefaults[kList]);
+    EXPECT_FALSE(readFresh(file, kList).isValid());
 }
 
-TEST_F(SettingsPreferencesTest, ListsReadBackAsTheSameList) {
-    const QStringList lists[] = {
-        {},
-        {QStringLiteral("#bce368")},
-        {QStringLiteral("#bce368"), QStringLiteral("#a1d5d3"), QStringLiteral("#7db8ec"),
-         QStringLiteral("#cf8cbe"), QStringLiteral("#f686a0")},
-        {QStringLiteral("rgba(188, 227, 104, 1.0)")},
-        {QStringLiteral("\"quoted\""), QStringLiteral("a, b"), QStringLiteral("")},
-        {QStringLiteral("été ☃ 𝄞"), QStringLiteral("@Variant(x)"), QStringLiteral("@")},
-        {QStringLiteral("back\\slash"), QStringLiteral("new\nline"), QStringLiteral("k=v;#c")},
+// Files a crash, an editor or another program may leave behind: what cannot be decoded reads
+// as the default, a value of another type as none. Reading never rewrites the file; the next
+// change replaces it, setting an oversized one aside.
+TEST(SettingsPreferencesTest, DamagedFilesGiveDefaultsAndStayUntouchedUntilAChange) {
+    const QByteArray big = "LastColor=red\n#" + QByteArray(SettingsPreferences::kMaxFileBytes, 'z');
+    const QStringList list = kDefaults[kList].toStringList();
+    const QString text = kDefaults[kText].toString();
+    const struct {
+        const char* name;
+        QByteArray contents;  // null: a folder stands where the file belongs
+        std::optional<QStringList> list;
+        std::optional<QString> text;
+    } cases[] = {
+        {"unreadable: a folder", QByteArray(), list, text},
+        {"oversized", big, list, text},
+        {"zero bytes", QByteArray(64, '\0'), list, text},
+        {"junk first", "\xff\xfe\x01[[[\x80\n=\n\\\n[General]\nLastColor=red\n", list, "red"},
+        {"undecodable variant", "[General]\nLastColor=@Variant(\\0\\0\\0\\x7f\\0)\n", list, text},
+        {"list size not a number", "[ColorHistory]\n1=#ff0000\nsize=abc\n", list, text},
+        {"list size too big", "[ColorHistory]\n1=#ff0000\nsize=99999999999\n", list, text},
+        {"list with a gap", "[ColorHistory]\n1=a\n3=c\nsize=2\n", list, text},
+        {"list size negative", "[ColorHistory]\n1=#ff0000\nsize=-1\n", list, text},
+        {"text for a list", "[General]\nColorHistory=#ff0000\n", {}, text},
+        {"list in a list", "[ColorHistory]\n1=a\n2=b, c\nsize=2\n", {}, text},
+        {"rectangle for text", "[General]\nLastColor=@Rect(1 2 3 4)\n", list, {}},
     };
-    for (const QStringList& list : lists) {
-        SCOPED_TRACE(list.join(QLatin1Char('|')).toStdString());
-        SettingsPreferences preferences(path());
-        registerTestDefaults(preferences);
-        preferences.setObject(list, kList);
-        EXPECT_EQ(preferences.objectForKey(kList), list);
-        EXPECT_EQ(readFresh(path(), kList), list);
-        EXPECT_EQ(SettingsPreferences(path()).stringListForKey(kList), list);
-    }
-}
-
-TEST_F(SettingsPreferencesTest, ListAndTextReplaceEachOther) {
-    SettingsPreferences preferences(path());
-    preferences.setObject(QStringList{QStringLiteral("a"), QStringLiteral("b")}, kList);
-    preferences.setObject(QStringLiteral("plain"), kList);
-    EXPECT_EQ(readFresh(path(), kList), QStringLiteral("plain"));
-    preferences.setObject(QVariantList{QStringLiteral("c")}, kList);
-    EXPECT_EQ(readFresh(path(), kList), QStringList{QStringLiteral("c")});
-}
-
-struct DamagedCase {
-    const char* name;
-    QByteArray contents;
-    QVariant list;  // expected for kList
-    QVariant text;  // expected for kText
-};
-
-// Files a crash, an editor or another program may leave behind. Whatever cannot be decoded
-// reads as the default, and reading never rewrites the file.
-TEST_F(SettingsPreferencesTest, DamagedFilesGiveDefaultsAndStayUntouched) {
-    const QVariant defaults = kDefaultList;
-    const QByteArray binary("\xff\xfe\x00\x01\x02[[[\x00\x80\x81\n=\n\\\n", 16);
-    const DamagedCase cases[] = {
-        {"empty", "", defaults, kDefaultText},
-        {"binary bytes", binary, defaults, kDefaultText},
-        {"huge line", QByteArray(200000, 'x'), defaults, kDefaultText},
-        {"huge value", "LastColor=" + QByteArray(200000, 'y') + "\n", defaults,
-         QString(200000, QLatin1Char('y'))},
-        {"good key after garbage", binary + "\n[General]\nLastColor=red\n", defaults,
-         QStringLiteral("red")},
-        {"undecodable variant", "[General]\nLastColor=@Variant(\\0\\0\\0\\x7f\\0)\n", defaults,
-         kDefaultText},
-        {"list size not a number", "[ColorHistory]\n1=#ff0000\nsize=abc\n", defaults, kDefaultText},
-        {"list size negative", "[ColorHistory]\n1=#ff0000\nsize=-1\n", defaults, kDefaultText},
-        {"list size beyond its elements", "[ColorHistory]\n1=#ff0000\nsize=99999999999\n", defaults,
-         kDefaultText},
-        {"list with a gap", "[ColorHistory]\n1=a\n3=c\nsize=2\n", defaults, kDefaultText},
-        {"list with a non-string element", "[ColorHistory]\n1=a\n2=b, c\nsize=2\n",
-         QVariantList{QStringLiteral("a"), QStringList{QStringLiteral("b"), QStringLiteral("c")}},
-         kDefaultText},
-        {"text where a list belongs", "[General]\nColorHistory=#ff0000\n",
-         QStringLiteral("#ff0000"), kDefaultText},
-        {"rectangle where text belongs", "[General]\nLastColor=@Rect(1 2 3 4)\n", defaults,
-         QRect(1, 2, 3, 4)},
-        {"group without a size", "[ColorHistory]\n1=#ff0000\n", defaults, kDefaultText},
-    };
-    for (const DamagedCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const QString file = path(QStringLiteral("damaged-%1.conf").arg(++copies_));
-        writeFile(file, c.contents);
-        {
-            SettingsPreferences preferences(file);
-            registerTestDefaults(preferences);
-            EXPECT_EQ(preferences.objectForKey(kList), c.list);
-            EXPECT_EQ(preferences.objectForKey(kText), c.text);
-        }
+        const QString file = newPath();
+        ASSERT_TRUE(c.contents.isNull() ? QDir().mkpath(file) : writeFile(file, c.contents));
+        SettingsPreferences preferences(file);
+        preferences.registerDefaults(kDefaults);
+        EXPECT_EQ(preferences.stringListForKey(kList), c.list);
+        EXPECT_EQ(preferences.stringForKey(kText), c.text);
         EXPECT_EQ(readFile(file), c.contents);
 
-        // A change rewrites the file into one that reads back.
-        SettingsPreferences preferences(file);
-        preferences.setObject(QStringList{QStringLiteral("#010203")}, kList);
-        EXPECT_EQ(readFresh(file, kList), QStringList{QStringLiteral("#010203")});
+        preferences.setObject(QStringList{"#010203"}, kList);  // unsaveable to a folder; no crash
+        const bool oversized = c.contents.size() > SettingsPreferences::kMaxFileBytes;
+        EXPECT_EQ(readFile(file + ".oversized"), oversized ? c.contents : QByteArray());
+        if (!c.contents.isNull()) {
+            EXPECT_EQ(readFresh(file, kList), QStringList{"#010203"});
+        }
     }
 }
 
-TEST_F(SettingsPreferencesTest, OversizedFileIsIgnoredThenSetAsideOnWrite) {
-    QByteArray contents("[General]\nLastColor=red\n");
-    contents += '#' + QByteArray(SettingsPreferences::kMaxFileBytes, 'z') + '\n';
-    writeFile(path(), contents);
-
-    SettingsPreferences preferences(path());
-    registerTestDefaults(preferences);
-    EXPECT_EQ(preferences.objectForKey(kText), kDefaultText);
-    EXPECT_EQ(readFile(path()), contents);
-
-    preferences.setObject(QStringLiteral("blue"), kText);
-    EXPECT_EQ(preferences.objectForKey(kText), QStringLiteral("blue"));
-    EXPECT_EQ(readFresh(path(), kText), QStringLiteral("blue"));
-    EXPECT_LT(QFile(path()).size(), 100);
-    EXPECT_EQ(readFile(path() + QStringLiteral(".oversized")), contents);
-}
-
-TEST_F(SettingsPreferencesTest, UnreadablePathGivesDefaultsWithoutCrashing) {
-    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("hueloupe.conf")));
-    SettingsPreferences preferences(path());
-    registerTestDefaults(preferences);
-    EXPECT_EQ(preferences.objectForKey(kList), kDefaultList);
-    preferences.setObject(QStringLiteral("blue"), kText);  // cannot be saved; must not crash
-    EXPECT_TRUE(QFileInfo(path()).isDir());
-}
-
-TEST_F(SettingsPreferencesTest, MissingFolderIsCreatedOnFirstWrite) {
-    const QString file = path(QStringLiteral("config/hueloupe/hueloupe.conf"));
+// Each write locks the file and replaces it whole: every value of both writers survives.
+TEST(SettingsPreferencesTest, TwoWritingProcessesLoseNothing) {
+    const QString file = newPath();
+    QProcess writers[2];
+    for (int w : {0, 1}) {
+        writers[w].start(QCoreApplication::applicationFilePath(),
+                         {"--write-settings", file, w ? "B" : "A", "40"});
+    }
+    for (QProcess& writer : writers) {
+        ASSERT_TRUE(writer.waitForFinished(60000) && writer.exitCode() == 0);
+    }
     SettingsPreferences preferences(file);
-    preferences.setObject(QStringLiteral("blue"), kText);
-    EXPECT_EQ(readFresh(file, kText), QStringLiteral("blue"));
-}
-
-// Two processes storing at the same moment: each write locks the file and replaces it whole,
-// so every value of both survives and the file stays readable.
-TEST_F(SettingsPreferencesTest, TwoWritingProcessesLoseNothing) {
-    constexpr int kWrites = 40;
-    const QString file = path();
-    QProcess first;
-    QProcess second;
-    const QString count = QString::number(kWrites);
-    const QString self = QCoreApplication::applicationFilePath();
-    first.start(self, {QStringLiteral("--write-settings"), file, QStringLiteral("A"), count});
-    second.start(self, {QStringLiteral("--write-settings"), file, QStringLiteral("B"), count});
-    ASSERT_TRUE(first.waitForFinished(60000));
-    ASSERT_TRUE(second.waitForFinished(60000));
-    ASSERT_EQ(first.exitCode(), 0);
-    ASSERT_EQ(second.exitCode(), 0);
-
-    SettingsPreferences preferences(file);
-    for (const QString& name : {QStringLiteral("A"), QStringLiteral("B")}) {
-        for (int i = 0; i < kWrites; ++i) {
-            const QString index = QString::number(i);
-            EXPECT_EQ(preferences.stringListForKey(name + index),
-                      (QStringList{name, index, name + QStringLiteral(", ") + index}))
-                << name.toStdString() << i;
-        }
+    for (int i = 0; i < 80; ++i) {
+        const QStringList expected{i % 2 ? "B" : "A", QString::number(i / 2)};
+        EXPECT_EQ(preferences.stringListForKey(expected.join(QString())), expected);
     }
 }
 
 }  // namespace
 }  // namespace hueloupe
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStandardPaths::setTestModeEnabled(true);  // never the user's own settings
+    if (argc == 5 && QByteArray(argv[1]) == "--write-settings") {
+        hueloupe::SettingsPreferences preferences(QString::fromLocal8Bit(argv[2]));
+        for (int i = 0; i < QByteArray(argv[4]).toInt(); ++i) {
+            const QStringList list{QString::fromLocal8Bit(argv[3]), QString::number(i)};
+            preferences.setObject(list, list.join(QString()));
+        }
+        return 0;
+    }
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
