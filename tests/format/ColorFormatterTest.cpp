@@ -3,121 +3,71 @@
 #include <string>
 #include <vector>
 
-#include "TokenTestSupport.h"
 #include "colour/ColorValue.h"
 #include "format/ColorFormatter.h"
 #include "format/Tokenizer.h"
 
-namespace hueloupe::test {
+namespace hueloupe {
 namespace {
 
 const ColorValue red{1, 0, 0, 1};
 
-TEST(ColorFormatter, PlainFormatterRendersThroughTheTemplate) {
-    ColorFormatter formatter;
-    EXPECT_EQ(formatter.formatString(), "rgba({r}, {g}, {b}, {a})");
-    EXPECT_EQ(formatter.previewFormatString(), "rgba({r}, {g}, {b}, {a})");
-    EXPECT_FALSE(formatter.previewStringIsLabel());
-    EXPECT_EQ(formatter.stringForColor(red), "#ff0000");
-    EXPECT_EQ(formatter.previewStringForColor(red), "#ff0000");
-    EXPECT_EQ(formatter.formatStringTokens(), tokenize(ColorFormatter::defaultTokenTemplate));
+// The string, then the preview string.
+std::string bothStrings(const ColorFormatter& formatter) {
+    const std::string text = formatter.stringForColor(red);
+    return text + " | " + formatter.previewStringForColor(red);
 }
 
-TEST(ColorFormatter, SettingOneStringLeavesTheOtherOnTheTemplate) {
-    ColorFormatter formatter;
-    formatter.setFormatString("rgb({r}, {g}, {b})");
-    EXPECT_EQ(formatter.stringForColor(red), "rgb(255, 0, 0)");
-    EXPECT_EQ(formatter.previewStringForColor(red), "#ff0000");
+// A plain formatter's strings read the rgba() format, but it renders through the template
+// until a string is set; setting one string leaves the other on the template.
+TEST(ColorFormatter, RendersThroughItsStringsOrTheTemplate) {
+    ColorFormatter plain;
+    EXPECT_EQ(plain.formatString() + plain.previewFormatString(),
+              "rgba({r}, {g}, {b}, {a})rgba({r}, {g}, {b}, {a})");
+    EXPECT_EQ(bothStrings(plain), "#ff0000 | #ff0000");
+    plain.setFormatString("{q");
+    EXPECT_EQ(bothStrings(plain), "{q | #ff0000");  // malformed text renders unchanged
 
-    ColorFormatter previewOnly;
-    previewOnly.setPreviewFormatString("rgba({r}, {g}, {b}, {a})");
-    EXPECT_EQ(previewOnly.previewStringForColor(red), "rgba(255, 0, 0, 1.0)");
-    EXPECT_EQ(previewOnly.stringForColor(red), "#ff0000");
+    ColorFormatter designated("hsl({h}, {s}%, {l}%)", "#{rr}{gg}{bb}", true);
+    EXPECT_TRUE(designated.previewStringIsLabel());
+    EXPECT_EQ(bothStrings(designated), "hsl(0, 100%, 50%) | #ff0000");
+    designated.setPreviewFormatString("rgba({r}, {g}, {b}, {a})");
+    EXPECT_EQ(bothStrings(designated), "hsl(0, 100%, 50%) | rgba(255, 0, 0, 1.0)");
+    EXPECT_EQ(bothStrings(ColorFormatter("", "NSColor (Swift)", true)), " | NSColor (Swift)");
 }
 
-TEST(ColorFormatter, DesignatedConstructorUsesItsStrings) {
-    ColorFormatter formatter("hsl({h}, {s}%, {l}%)", "#{rr}{gg}{bb}", true);
-    EXPECT_EQ(formatter.stringForColor(red), "hsl(0, 100%, 50%)");
-    EXPECT_EQ(formatter.previewStringForColor(red), "#ff0000");
-    EXPECT_TRUE(formatter.previewStringIsLabel());
-
-    formatter.setPreviewFormatString("rgba({r}, {g}, {b}, {a})");
-    EXPECT_EQ(formatter.previewStringForColor(red), "rgba(255, 0, 0, 1.0)");
-    EXPECT_EQ(formatter.stringForColor(red), "hsl(0, 100%, 50%)");
-}
-
-TEST(ColorFormatter, LabelPreviewRendersToItself) {
-    const ColorFormatter formatter("{r.}", "NSColor (Swift)", true);
-    EXPECT_EQ(formatter.previewStringForColor(red), "NSColor (Swift)");
-    EXPECT_EQ(formatter.stringForColor(red), "1.0");
-}
-
-TEST(ColorFormatter, MalformedFormatRendersUnchanged) {
-    ColorFormatter formatter;
-    for (const std::string text : {"{q", "{r", "{}", "a}b", "{r.2x}"}) {
-        SCOPED_TRACE(text);
-        formatter.setFormatString(text);
-        EXPECT_EQ(formatter.stringForColor(red), text);
-    }
-}
-
-TEST(ColorFormatter, EmptyFormatStringRendersNothing) {
-    const ColorFormatter formatter("", "", false);
-    EXPECT_EQ(formatter.stringForColor(red), "");
-    EXPECT_TRUE(formatter.formatStringTokens().empty());
-}
-
-// Counts tokenize calls and marks its lists, to show when and through whom lists are built.
-class CountingFormatter : public ColorFormatter {
+// Records the texts it tokenizes and marks its lists; brackets what it renders.
+class RecordingFormatter : public ColorFormatter {
 public:
     using ColorFormatter::ColorFormatter;
     TokenList tokenize(std::string_view formatString) const override {
         seen.emplace_back(formatString);
         TokenList tokens = ColorFormatter::tokenize(formatString);
-        tokens.insert(tokens.begin(), lit("<"));
+        tokens.insert(tokens.begin(), LiteralToken{"<"});
         return tokens;
+    }
+    std::string render(const TokenList& tokens, const ColorValue& color) const override {
+        return "[" + ColorFormatter::render(tokens, color) + "]";
     }
     mutable std::vector<std::string> seen;
 };
 
-TEST(ColorFormatterSubclass, DesignatedListsAreBuiltOnFirstUseByTheSubclass) {
-    const CountingFormatter formatter("{r}", "{g}", false);
-    EXPECT_TRUE(formatter.seen.empty());
-    EXPECT_EQ(formatter.stringForColor(red), "<255");
-    EXPECT_EQ(formatter.stringForColor(red), "<255");
-    EXPECT_EQ(formatter.previewStringForColor(red), "<0");
-    EXPECT_EQ(formatter.seen, (std::vector<std::string>{"{r}", "{g}"}));
-}
+// Lists from the designated initialiser and the template are built on first use, through the
+// subclass; the setters tokenize at once, every time.
+TEST(ColorFormatterSubclass, TokenizesAndRendersThroughTheSubclass) {
+    const RecordingFormatter designated("{r}", "{gx}", false);
+    EXPECT_TRUE(designated.seen.empty());
+    EXPECT_EQ(bothStrings(designated) + bothStrings(designated), "[<255] | [<0][<255] | [<0]");
+    EXPECT_EQ(designated.seen, (std::vector<std::string>{"{r}", "{gx}"}));
 
-TEST(ColorFormatterSubclass, TemplateGoesThroughTheSubclass) {
-    const CountingFormatter formatter;
-    EXPECT_EQ(formatter.previewStringForColor(red), "<#ff0000");
-    EXPECT_EQ(formatter.seen, std::vector<std::string>{"#{rr}{gg}{bb}"});
-}
-
-TEST(ColorFormatterSubclass, SettersTokenizeEveryTimeEvenForTheSameText) {
-    CountingFormatter formatter;
-    formatter.setFormatString("{b}");
-    formatter.setFormatString("{b}");
-    formatter.setPreviewFormatString("{b}");
-    EXPECT_EQ(formatter.seen.size(), 3u);
-    EXPECT_EQ(formatter.stringForColor(red), "<0");
-    EXPECT_EQ(formatter.seen.size(), 3u);
-}
-
-class BracketingFormatter : public ColorFormatter {
-public:
-    using ColorFormatter::ColorFormatter;
-    std::string render(const TokenList& tokens, const ColorValue& color) const override {
-        return "[" + ColorFormatter::render(tokens, color) + "]";
-    }
-};
-
-TEST(ColorFormatterSubclass, RenderingGoesThroughTheSubclass) {
-    const BracketingFormatter formatter("{r}", "{rx}", false);
-    EXPECT_EQ(formatter.stringForColor(red), "[255]");
-    EXPECT_EQ(formatter.previewStringForColor(red), "[f]");
+    RecordingFormatter plain;
+    EXPECT_EQ(plain.previewStringForColor(red), "[<#ff0000]");
+    plain.setFormatString("{b}");
+    plain.setFormatString("{b}");
+    plain.setPreviewFormatString("{b}");
+    EXPECT_EQ(bothStrings(plain), "[<0] | [<0]");
+    EXPECT_EQ(plain.seen, (std::vector<std::string>{"#{rr}{gg}{bb}", "{b}", "{b}", "{b}"}));
 }
 
 }  // namespace
-}  // namespace hueloupe::test
+}  // namespace hueloupe
