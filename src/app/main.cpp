@@ -6,7 +6,10 @@
 #include "app/CommandLine.h"
 #include "format/Renderer.h"
 #include "platform/Preferences.h"
+#include "ui/DesktopMagnifier.h"
 #include "ui/InterfaceLoader.h"
+#include "ui/PortalMagnifier.h"
+#include "ui/ScreenMagnifier.h"
 
 int main(int argc, char** argv)
 {
@@ -26,6 +29,12 @@ int main(int argc, char** argv)
         qWarning("%.*s", static_cast<int>(line.size()), line.data());
     });
 
+    // The colour well's picker, chosen once; nothing touches the screen or the bus until a press.
+    hueloupe::ScreenMagnifier loupe;
+    hueloupe::PortalMagnifier portal;
+    hueloupe::DesktopMagnifier picker(hueloupe::choosePickerForDesktop(), loupe, portal);
+    hueloupe::Magnifier::setShared(&picker);
+
     hueloupe::AppDelegate::initialize(hueloupe::Preferences::standard());
     hueloupe::AppDelegate controller;
     hueloupe::ApplicationDelegate::setCurrent(&controller);
@@ -35,5 +44,6 @@ int main(int argc, char** argv)
     const int status = QApplication::exec();
     controller.applicationWillTerminate();
     hueloupe::ApplicationDelegate::setCurrent(nullptr);
+    hueloupe::Magnifier::setShared(nullptr);
     return status;
 }

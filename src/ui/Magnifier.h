@@ -6,11 +6,17 @@ namespace hueloupe {
 
 class Magnifier;
 
-// Hears how a loupe session ended: exactly one of the two, on the GUI thread.
+// Hears how a loupe session ended: exactly one of the outcomes, on the GUI thread. A report
+// may come during the call that started the session.
 class MagnifierDelegate {
 public:
     virtual void magnifierDidSelectColor(Magnifier* magnifier, const ColorValue& color) = 0;
     virtual void magnifierDidFailToSelectColor(Magnifier* magnifier) = 0;
+    // No picker could be started at all (the screen cannot be read and no desktop picker
+    // exists). Delegates that do not tell the user apart from a failure need not override it.
+    virtual void magnifierIsUnavailable(Magnifier* magnifier) {
+        magnifierDidFailToSelectColor(magnifier);
+    }
 
 protected:
     ~MagnifierDelegate() = default;

@@ -1,5 +1,7 @@
 #include "ui/ModernColorWell.h"
 
+#include <utility>
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -122,6 +124,10 @@ void ModernColorWell::startMagnifier(QPointF position) {
     if (aboveBottom <= kBottomStrip) {
         return;
     }
+    if (trackingMagnifier_ != nullptr) {
+        // An earlier pick that was never answered gives way to this press.
+        std::exchange(trackingMagnifier_, nullptr)->stopTracking(this);
+    }
     Magnifier& magnifier = Magnifier::shared();
     trackingMagnifier_ = &magnifier;
     magnifier.trackMagnifierWithDelegate(this);
@@ -141,6 +147,11 @@ void ModernColorWell::magnifierDidSelectColor(Magnifier* /*magnifier*/, const Co
 
 void ModernColorWell::magnifierDidFailToSelectColor(Magnifier* /*magnifier*/) {
     trackingMagnifier_ = nullptr;
+}
+
+void ModernColorWell::magnifierIsUnavailable(Magnifier* /*magnifier*/) {
+    trackingMagnifier_ = nullptr;
+    showMessage(kNoPicker);  // otherwise the press would seem to do nothing
 }
 
 void ModernColorWell::paintEvent(QPaintEvent* /*event*/) {

@@ -27,6 +27,8 @@ public:
     // A press must lie more than this far above the bottom edge to start the loupe.
     static constexpr qreal kBottomStrip = 25;
     static inline const QString kHint = QStringLiteral("drag from here\nto snap a color");
+    // Shown when a press finds no way at all to pick from the screen.
+    static inline const QString kNoPicker = QStringLiteral("no color picker");
 
     explicit ModernColorWell(QWidget* parent = nullptr);
     ~ModernColorWell() override;
@@ -56,6 +58,7 @@ public:
 
     void magnifierDidSelectColor(Magnifier* magnifier, const ColorValue& color) override;
     void magnifierDidFailToSelectColor(Magnifier* magnifier) override;
+    void magnifierIsUnavailable(Magnifier* magnifier) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -18,6 +18,13 @@ void ScreenMagnifier::trackMagnifierWithDelegate(MagnifierDelegate* delegate) {
 }
 
 void ScreenMagnifier::trackAt(QPointF globalPosition, MagnifierDelegate* delegate) {
+    if (!tryTrackAt(globalPosition, delegate) && delegate != nullptr) {
+        // The screen cannot be read here (a null grab): the session ends as a failure.
+        delegate->magnifierDidFailToSelectColor(this);
+    }
+}
+
+bool ScreenMagnifier::tryTrackAt(QPointF globalPosition, MagnifierDelegate* delegate) {
     if (delegate_ != nullptr) {
         finish(nullptr);  // one session at a time
     }
@@ -27,11 +34,11 @@ void ScreenMagnifier::trackAt(QPointF globalPosition, MagnifierDelegate* delegat
                          [this](const ColorValue& color) { finish(&color); });
         QObject::connect(window_.get(), &LoupeWindow::pickFailed, [this] { finish(nullptr); });
     }
-    delegate_ = delegate;
     if (!window_->start(globalPosition)) {
-        // The screen cannot be read here (a null grab): the session ends as a failure.
-        finish(nullptr);
+        return false;
     }
+    delegate_ = delegate;
+    return true;
 }
 
 void ScreenMagnifier::stopTracking(MagnifierDelegate* delegate) {

@@ -23,6 +23,9 @@ public:
 
     // Starts a session at a given global logical position instead of the pointer's.
     void trackAt(QPointF globalPosition, MagnifierDelegate* delegate);
+    // As trackAt, but when the screen cannot be read there it returns false and tells the
+    // delegate nothing, so that the caller can try another picker.
+    bool tryTrackAt(QPointF globalPosition, MagnifierDelegate* delegate);
 
     // The window, once a session has made it.
     LoupeWindow* window() const { return window_.get(); }

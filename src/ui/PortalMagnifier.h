@@ -1,0 +1,64 @@
+#pragma once
+
+#include <optional>
+
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QObject>
+#include <QString>
+
+#include "ui/Magnifier.h"
+
+namespace hueloupe {
+
+// Picks through the desktop portal's colour picker (org.freedesktop.portal.Screenshot, version
+// 2 or later) on the session bus: the way to pick where the screen cannot be read, as on Wayland.
+// Every call is asynchronous; nothing touches the bus before the first session.
+//
+// A session reads the portal's version, then calls PickColor and waits for the Response signal
+// of the request object. A session that is never answered holds nothing: a new session or
+// stopTracking drops it, and anything that arrives for it later is ignored.
+class PortalMagnifier final : public QObject, public Magnifier {
+    Q_OBJECT
+
+public:
+    explicit PortalMagnifier(QObject* parent = nullptr);
+    ~PortalMagnifier() override;
+
+    void trackMagnifierWithDelegate(MagnifierDelegate* delegate) override;
+    void stopTracking(MagnifierDelegate* delegate) override;
+
+    // The request object whose Response the running session waits for; empty when none.
+    QString requestPath() const;
+
+signals:
+    // A session ended and its delegate has been told.
+    void sessionEnded();
+
+private slots:
+    // Slot by name: QtDBus delivers bus signals only to slots named this way.
+    void onResponse(const QDBusMessage& message);
+
+private:
+    enum class Outcome { Picked, Failed, Unavailable };
+    struct Session {
+        quint64 serial = 0;
+        MagnifierDelegate* delegate = nullptr;
+        QString token;        // our handle_token for the request
+        QString requestPath;  // predicted until PickColor returns the real one
+    };
+
+    using ReplyHandler = void (PortalMagnifier::*)(const QDBusMessage& reply);
+    void await(const QDBusPendingCall& call, ReplyHandler handler);
+    void versionRead(const QDBusMessage& reply);
+    void pickStarted(const QDBusMessage& reply);
+    bool follow(const QString& requestPath);
+    void unfollow(const QString& requestPath);
+    void drop();
+    void finish(Outcome outcome, const ColorValue& color = {});
+
+    std::optional<Session> session_;
+    quint64 serial_ = 0;
+};
+
+}  // namespace hueloupe
