@@ -15,32 +15,32 @@
 
 namespace hueloupe::testing {
 
-// Sends a left-button press or release at a fractional position in the widget.
-inline void sendMouse(QWidget* widget, QEvent::Type type, QPointF position) {
-    const bool down = type == QEvent::MouseButtonPress;
-    QMouseEvent event(type, position, widget->mapToGlobal(position), Qt::LeftButton,
+// Sends a left-button press (down) or release at a fractional position in the widget.
+inline void sendMouse(QWidget* widget, bool down, QPointF position) {
+    QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, position,
+                      widget->mapToGlobal(position), Qt::LeftButton,
                       down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
     QCoreApplication::sendEvent(widget, &event);
 }
 inline void press(QWidget* widget, QPointF position) {
-    sendMouse(widget, QEvent::MouseButtonPress, position);
+    sendMouse(widget, true, position);
 }
 inline void release(QWidget* widget, QPointF position) {
-    sendMouse(widget, QEvent::MouseButtonRelease, position);
+    sendMouse(widget, false, position);
 }
 
-// Scenario tables: a column "steps" of text steps "[MS] VERB [ARGUMENT]", each row run on a
-// fresh World that has perform(verb, argument). Where the World has a ManualScheduler
-// `scheduler`, a leading time (virtual ms since the start) first moves its clock there.
-inline void addScenario(const char* name, const QStringList& steps) {
-    QTest::newRow(name) << steps;
+// Scenario tables: rows of text steps "[MS] VERB [ARGUMENT]" joined by "; ", each row run
+// on a fresh World that has perform(verb, argument). Where the World has a
+// ManualScheduler `scheduler`, a leading time (virtual ms since the start) moves its clock there.
+inline void row(const char* name, const char* steps) {
+    QTest::newRow(name) << QString(steps);
 }
 
 template <typename World>
 void runScenario() {
-    QFETCH(QStringList, steps);
+    QFETCH(QString, steps);
     World world;
-    for (const QString& step : steps) {
+    for (const QString& step : steps.split("; ")) {
         QStringList words = step.split(' ');
         if constexpr (requires { world.scheduler; }) {
             bool timed = false;
@@ -58,41 +58,36 @@ void runScenario() {
 }
 
 // Records sessions and ends them when the test says so.
-class FakeMagnifier final : public Magnifier {
-public:
+struct FakeMagnifier final : Magnifier {
     void trackMagnifierWithDelegate(MagnifierDelegate* delegate) override {
         ++sessions;
-        delegate_ = delegate;
+        tracked = delegate;
     }
     void stopTracking(MagnifierDelegate* delegate) override {
-        if (delegate == delegate_) {
-            delegate_ = nullptr;
+        if (delegate == tracked) {
+            tracked = nullptr;
             ++stops;
         }
     }
     void succeed(const ColorValue& color) {
-        std::exchange(delegate_, nullptr)->magnifierDidSelectColor(this, color);
+        std::exchange(tracked, nullptr)->magnifierDidSelectColor(this, color);
     }
-    void fail() { std::exchange(delegate_, nullptr)->magnifierDidFailToSelectColor(this); }
+    void fail() { std::exchange(tracked, nullptr)->magnifierDidFailToSelectColor(this); }
 
     int sessions = 0;
     int stops = 0;
-
-private:
-    MagnifierDelegate* delegate_ = nullptr;
+    MagnifierDelegate* tracked = nullptr;  // the session in progress
 };
 
 // Puts a fake in place of the screen loupe for the scope.
-class ScopedMagnifier {
-public:
+struct ScopedMagnifier {
     explicit ScopedMagnifier(Magnifier& magnifier) { Magnifier::setShared(&magnifier); }
     ~ScopedMagnifier() { Magnifier::setShared(nullptr); }
     ScopedMagnifier(const ScopedMagnifier&) = delete;
     ScopedMagnifier& operator=(const ScopedMagnifier&) = delete;
 };
 
-class FakeApplicationState final : public ApplicationState {
-public:
+struct FakeApplicationState final : ApplicationState {
     bool isActive() const override { return active; }
     void activate(QWidget* window) override {
         activatedWindows.push_back(window);

@@ -1,14 +1,13 @@
 // The screen loupe: placement and device pixels at screen edges and scale factors, drawing,
 // and whole sessions on a synthetic screen image.
 #include <limits>
+#include <tuple>
 
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 
 #include "UiTestSupport.h"
 #include "ui/LoupeGeometry.h"
-#include "ui/LoupeRenderer.h"
 #include "ui/LoupeWindow.h"
 #include "ui/ScreenMagnifier.h"
 #include "ui/ScreenSampler.h"
@@ -23,8 +22,9 @@ namespace {
 
 // A loupe on an 800 x 800 synthetic screen where every pixel's colour tells where it is.
 // Steps (see runScenario): "start X Y", "move X Y", "release X Y", "key NAME", "close",
-// "stop", "blind" (the screen turns unreadable); checks "loupe X Y" (the window's place) and,
-// last, "reports REPORT, ..." ("fail", or "pick X Y" for an exact pixel; nothing after it).
+// "stop", "blind" (the screen turns unreadable); checks "loupe X Y" (the window's place),
+// "shows X Y" (the pixels around that one) and, last, "reports REPORT, ..." ("fail", or
+// "pick X Y" for an exact pixel; nothing more after it).
 struct Session final : MagnifierDelegate, ScreenSampler {
     QImage screen{800, 800, QImage::Format_ARGB32};
     bool unreadable = false;
@@ -67,16 +67,21 @@ struct Session final : MagnifierDelegate, ScreenSampler {
             window->close();
         } else if (verb == "loupe") {
             QCOMPARE(window->pos(), at.toPoint());
+        } else if (verb == "shows") {  // ten times enlarged, the centre pixel outlined
+            const QImage face = window->grab().toImage();
+            const QPoint hotSpot = at.toPoint();
+            QCOMPARE(face.pixel(75, 75), screen.pixel(hotSpot));
+            QCOMPARE(face.pixel(5, 5), screen.pixel(hotSpot - QPoint(7, 7)));
+            QVERIFY(face.pixel(70, 75) != face.pixel(75, 75));
         } else if (verb == "key") {
             const QKeyCombination key = QKeySequence(argument)[0];
-            QKeyEvent event(QEvent::KeyPress, key.key(), key.keyboardModifiers());
+            QTest::keyClick(window, key.key(), key.keyboardModifiers());
+        } else if (verb == "move") {
+            QMouseEvent event(QEvent::MouseMove, window->mapFromGlobal(at), at, Qt::NoButton,
+                              Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(window, &event);
-        } else if (verb == "move" || verb == "release") {
-            const bool move = verb == "move";
-            QMouseEvent event(move ? QEvent::MouseMove : QEvent::MouseButtonRelease,
-                              window->mapFromGlobal(at), at, move ? Qt::NoButton : Qt::LeftButton,
-                              move ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(window, &event);
+        } else if (verb == "release") {
+            QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(at.toPoint()));
         } else if (verb == "reports") {
             QCOMPARE(reports.join(", "), argument);
             QVERIFY(!window->isVisible());
@@ -102,86 +107,58 @@ private slots:
         QVERIFY(screen->geometry() == QRect(0, 0, 800, 800) && screen->devicePixelRatio() == 1);
     }
 
-    // The window's path from a pointer to its hot spot and its own position; the loupe is
-    // 150 x 174 and keeps 24 clear of the pointer.
-    void placement_data() {
-        QTest::addColumn<QPointF>("pointer");
-        QTest::addColumn<qreal>("ratio");
-        QTest::addColumn<QRect>("screen");
-        QTest::addColumn<QPoint>("hotSpot");
-        QTest::addColumn<QPoint>("topLeft");
-        const auto add = [](const char* name, QPointF pointer, qreal ratio, QRect screen,
-                            QPoint hotSpot, QPoint topLeft) {
-            QTest::newRow(name) << pointer << ratio << screen << hotSpot << topLeft;
-        };
-        const QRect hd(0, 0, 1920, 1080);
-        add("1: top-left corner", {0, 0}, 1, hd, {0, 0}, {24, 24});
-        add("1: left of the screen", {-0.5, 3}, 1, hd, {0, 3}, {24, 27});
-        add("1: just fits at the right", {1746, 0}, 1, hd, {1746, 0}, {1770, 24});
-        add("1: just does not", {1747, 0}, 1, hd, {1747, 0}, {1573, 24});
-        add("1: bottom-right corner", {1919, 1079}, 1, hd, {1919, 1079}, {1745, 881});
-        add("1: second screen's corner", {3190, 1020}, 1, {1920, 0, 1280, 1024}, {1270, 1020},
-            {3016, 822});
-        add("1: screen smaller than the loupe", {50, 50}, 1, {0, 0, 100, 100}, {50, 50}, {0, 0});
-        add("1.5: between logical pixels", {3.4, 3.4}, 1.5, hd, {5, 5}, {27, 27});
-        add("1.5: beyond the right edge", {1925, 10}, 1.5, hd, {2879, 15}, {1745, 34});
-        add("2: bottom-right corner", {1919.9, 1079.9}, 2, hd, {3839, 2159}, {1745, 881});
-        add("far away", {1e300, -1e300}, 2, hd, {3839, 0}, {1745, 24});
-        add("NaN position", {std::numeric_limits<qreal>::quiet_NaN(), 4}, 1, hd, {0, 4}, {24, 28});
-        add("ratio 0 counts as 1", {7, 8}, 0, hd, {7, 8}, {31, 32});
-    }
-
+    // The window's path from a pointer (logical) to its hot spot (device pixels) and its own
+    // top-left corner, at scale factors 1, 1.5 and 2; the loupe is 150 x 174 and keeps 24
+    // clear of the pointer.
     void placement() {
-        QFETCH(QPointF, pointer);
-        QFETCH(qreal, ratio);
-        QFETCH(QRect, screen);
-        QFETCH(QPoint, hotSpot);
-        QFETCH(QPoint, topLeft);
-        const QPoint pixel =
-            loupe::clampToScreen(loupe::devicePixelAt(pointer - screen.topLeft(), ratio),
-                                 loupe::deviceSize(screen.size(), ratio));
-        QCOMPARE(pixel, hotSpot);
-        const QPoint onPixel = screen.topLeft() + loupe::logicalPointFor(pixel, ratio);
-        QCOMPARE(loupe::loupePosition(onPixel, loupe::loupeSize(), screen), topLeft);
-    }
-
-    void rendererEnlargesEachPixel() {
-        Session session;  // the sample's left half lies off the screen
-        const QImage sample = session.sample(*QGuiApplication::primaryScreen(), {-7, 9, 15, 15});
-        QImage face(loupe::loupeSize(), QImage::Format_ARGB32);
-        face.fill(Qt::transparent);
-        QPainter painter(&face);
-        LoupeRenderer::paint(painter, sample);
-        painter.end();
-        const auto cell = [&](int x, int y) { return face.pixel(x * 10 + 5, y * 10 + 5); };
-        QVERIFY(cell(7, 0) == sample.pixel(7, 0) && cell(14, 14) == sample.pixel(14, 14));
-        QVERIFY(qAlpha(cell(3, 4)) == 255 && qRed(cell(3, 4)) < 64);  // off-screen: dark backdrop
-        QVERIFY(face.pixel(70, 75) != cell(7, 7));                    // the centre cell outlined
-        QCOMPARE(qAlpha(face.pixel(2, 15 * 10 + 2)), 255);            // the label strip below
+        const QRect hd(0, 0, 1920, 1080), second(1920, 0, 1280, 1024);
+        const qreal nan = std::numeric_limits<qreal>::quiet_NaN();
+        using Case = std::tuple<const char*, QPointF, qreal, QRect, QPoint, QPoint>;
+        for (const auto& [name, pointer, ratio, screen, hotSpot, topLeft] :
+             std::initializer_list<Case>{
+                 {"1: top-left corner", {0, 0}, 1, hd, {0, 0}, {24, 24}},
+                 {"1: left of the screen", {-0.5, 3}, 1, hd, {0, 3}, {24, 27}},
+                 {"1: just fits at the right", {1746, 0}, 1, hd, {1746, 0}, {1770, 24}},
+                 {"1: just does not", {1747, 0}, 1, hd, {1747, 0}, {1573, 24}},
+                 {"1: bottom-right corner", {1919, 1079}, 1, hd, {1919, 1079}, {1745, 881}},
+                 {"1: second screen", {3190, 1020}, 1, second, {1270, 1020}, {3016, 822}},
+                 {"1: screen below loupe size", {50, 50}, 1, {0, 0, 100, 100}, {50, 50}, {0, 0}},
+                 {"1.5: between logical pixels", {3.4, 3.4}, 1.5, hd, {5, 5}, {27, 27}},
+                 {"1.5: beyond the right edge", {1925, 10}, 1.5, hd, {2879, 15}, {1745, 34}},
+                 {"2: bottom-right corner", {1919.9, 1079.9}, 2, hd, {3839, 2159}, {1745, 881}},
+                 {"far away", {1e300, -1e300}, 2, hd, {3839, 0}, {1745, 24}},
+                 {"NaN position", {nan, 4}, 1, hd, {0, 4}, {24, 28}},
+                 {"ratio 0 counts as 1", {7, 8}, 0, hd, {7, 8}, {31, 32}},
+             }) {
+            const QPoint pixel =
+                loupe::clampToScreen(loupe::devicePixelAt(pointer - screen.topLeft(), ratio),
+                                     loupe::deviceSize(screen.size(), ratio));
+            const QPoint onPixel = screen.topLeft() + loupe::logicalPointFor(pixel, ratio);
+            const QPoint placed = loupe::loupePosition(onPixel, loupe::loupeSize(), screen);
+            QVERIFY2(pixel == hotSpot && placed == topLeft, name);
+        }
     }
 
     void session_data() {
-        QTest::addColumn<QStringList>("steps");
-        addScenario("release where pressed",
-                    {"start 123 45", "release 123 45", "reports pick 123 45"});
-        addScenario("follows the pointer, beside it",
-                    {"start 100 80", "loupe 124 104", "move 790 790", "loupe 616 592",
-                     "release 300 260", "reports pick 300 260"});
-        addScenario("arrows move one pixel", {"start 100 100", "key Right", "key Right", "key Down",
-                                              "key Return", "reports pick 102 101"});
-        addScenario("shift arrows move ten", {"start 100 100", "key Shift+Left", "key Shift+Up",
-                                              "key Enter", "reports pick 90 90"});
-        addScenario(
-            "keys stop at the far corner, sample half off the screen",
-            {"start 795 799", "key Shift+Right", "key Down", "key Return", "reports pick 799 799"});
-        addScenario("escape gives up", {"start 50 50", "move 60 60", "key Escape", "reports fail"});
-        addScenario("closed window fails", {"start 10 10", "close", "reports fail"});
-        addScenario("stopped session is not reported", {"start 10 10", "stop", "reports"});
-        addScenario("null grab fails", {"blind", "start 100 100", "reports fail"});
-        addScenario("screen turning unreadable fails",
-                    {"start 100 100", "blind", "move 110 110", "reports fail"});
-        addScenario("a new session ends the old one as a failure",
-                    {"start 10 10", "start 20 20", "release 20 20", "reports fail, pick 20 20"});
+        QTest::addColumn<QString>("steps");
+        row("release where pressed", "start 123 45; release 123 45; reports pick 123 45");
+        row("follows the pointer, beside it",
+            "start 100 80; loupe 124 104; shows 100 80; move 790 790; loupe 616 592; release 300 "
+            "260; "
+            "reports pick 300 260");
+        row("arrows move one pixel",
+            "start 100 100; key Right; key Right; key Down; key Return; reports pick 102 101");
+        row("shift arrows move ten",
+            "start 100 100; key Shift+Left; key Shift+Up; key Enter; reports pick 90 90");
+        row("keys stop at the far corner, sample half off the screen",
+            "start 795 799; key Shift+Right; key Down; key Return; reports pick 799 799");
+        row("escape gives up", "start 50 50; move 60 60; key Escape; reports fail");
+        row("closed window fails", "start 10 10; close; reports fail");
+        row("stopped session is not reported", "start 10 10; stop; reports");
+        row("null grab fails", "blind; start 100 100; reports fail");
+        row("screen turning unreadable fails", "start 100 100; blind; move 110 110; reports fail");
+        row("a new session ends the old one as a failure",
+            "start 10 10; start 20 20; release 20 20; reports fail, pick 20 20");
     }
 
     void session() { runScenario<Session>(); }

@@ -1,0 +1,278 @@
+// The main window's views: the colour well (where a press starts the loupe, the inactive
+// application's held press, what a pick does; the overlay's hint and messages over time, their
+// geometry and fades), the copy button (click, hold, menu choice; its drawing), and loading
+// them with the window.
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QIcon>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPainter>
+
+#include "UiTestSupport.h"
+#include "format/ColorFormatter.h"
+#include "history/ColorHistoryView.h"
+#include "platform/ColorAdapters.h"
+#include "platform/InMemoryPreferences.h"
+#include "platform/Preferences.h"
+#include "ui/ActionlessLayerDelegate.h"
+#include "ui/CopyPopUpButton.h"
+#include "ui/CopyPopUpButtonCell.h"
+#include "ui/FormatMenuItem.h"
+#include "ui/InterfaceLoader.h"
+#include "ui/MainWindow.h"
+#include "ui/MessageOverlay.h"
+#include "ui/ModernColorWell.h"
+#include "ui/ModernColorWellDelegate.h"
+
+using namespace hueloupe;
+using namespace hueloupe::testing;
+
+namespace {
+
+constexpr ColorValue kPicked{0.2, 0.4, 0.6, 1.0};
+
+std::unique_ptr<ColorFormatter> formatter(const char* format, bool label = false) {
+    return std::make_unique<ColorFormatter>(format, format, label);
+}
+
+// A 100 x 100 well and a copy button with two formats, with fakes around them. Steps (see
+// runScenario), for the well: "press/move Y" (Y above its bottom edge), "release",
+// "inactive", "nodelegate", "pick", "fail", "awake", "show TEXT"; checks "shown/hidden TEXT"
+// ("hint": the hint), "frame X Y W H" (after "resize W H"), "fading", "still", "token 0|1",
+// "sessions/stops/activations N". For the button: "push", "lift" (press, release), "choose"
+// (its second item), "empty"; checks "sent TITLE, ..." (selected as each action went out),
+// "menu 0|1", "pushed 0|1". "destroy" destroys both.
+struct World final : ModernColorWellDelegate {
+    ManualScheduler scheduler;
+    FakeApplicationState app;
+    FakeMagnifier magnifier;
+    ScopedMagnifier scoped{magnifier};
+    int heard = 0;
+    QStringList sent;
+    std::unique_ptr<ModernColorWell> well = std::make_unique<ModernColorWell>();
+    std::unique_ptr<CopyPopUpButton> button = std::make_unique<CopyPopUpButton>();
+    FormatMenuItem* rgb = nullptr;
+
+    World() {
+        well->resize(100, 100);
+        well->setScheduler(scheduler);
+        well->setApplicationState(app);
+        well->setDelegate(this);
+        button->resize(120, 22);
+        button->setScheduler(scheduler);
+        button->addItem(formatter("#{rr}{gg}{bb}"), "#00B5FF");
+        rgb = button->addItem(formatter("rgb({r}, {g}, {b})"), "rgb(0, 181, 255)");
+        QObject::connect(button.get(), &CopyPopUpButton::activated, [this] {
+            const FormatMenuItem* item = button->selectedItem();
+            sent << (item != nullptr ? item->text() : QString("none"));
+        });
+    }
+
+    void colorChanged(const ColorValue& color) override {  // the well already shows it
+        ++heard;
+        QVERIFY(color == kPicked && well->color() == kPicked);
+        QCOMPARE(well->grab().toImage().pixel(50, 50), makeSRGBColor(kPicked).rgb());
+    }
+
+    void perform(const QString& verb, const QString& argument) {
+        const QStringList n = argument.split(' ');
+        const QString text = argument == "hint" ? ModernColorWell::kHint : argument;
+        const bool on = argument == "1";
+        MessageOverlay* overlay = well ? well->messageLayer() : nullptr;
+        if (verb == "press" || verb == "release") {
+            sendMouse(well.get(), verb == "press", {50, 100 - argument.toDouble()});
+        } else if (verb == "move") {  // the pointer only: the press stays where it was
+            QTest::mouseMove(well.get(), QPoint(50, 100 - argument.toInt()));
+        } else if (verb == "inactive") {
+            app.active = false;
+        } else if (verb == "nodelegate") {
+            well->setDelegate(nullptr);
+        } else if (verb == "pick") {
+            magnifier.succeed(kPicked);
+            QVERIFY(well->color() == kPicked && heard == int(well->delegate() != nullptr));
+        } else if (verb == "fail") {
+            magnifier.fail();
+            QVERIFY(well->color() != kPicked && heard == 0);
+        } else if (verb == "destroy") {
+            well.reset();
+            button.reset();
+        } else if (verb == "awake") {
+            well->awakeFromNib();
+            QCOMPARE(well->findChildren<MessageOverlay*>().size(), 1);
+        } else if (verb == "show") {
+            well->showMessage(text);
+        } else if (verb == "shown" || verb == "hidden") {
+            QCOMPARE(overlay->opacity(), verb == "shown" ? 1.0 : 0.0);
+            QCOMPARE(well->messageToken().has_value(), verb == "shown");
+            QCOMPARE(overlay->text(), text);
+        } else if (verb == "frame") {  // the hint wraps; a message is one line, cut at its end
+            QCOMPARE(overlay->geometry(),
+                     QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt()));
+            QCOMPARE(overlay->isWrapped(), !overlay->truncatesAtEnd());
+            QCOMPARE(overlay->isWrapped(), n[3] == "42");
+        } else if (verb == "resize") {
+            well->show();
+            well->resize(n[0].toInt(), n[1].toInt());
+        } else if (verb == "fading" || verb == "still") {
+            QCOMPARE(overlay->isFading(), verb == "fading");
+            QVERIFY((overlay->presentedOpacity() == overlay->opacity()) == (verb == "still"));
+        } else if (verb == "token") {
+            QCOMPARE(well->mouseDownToken().has_value(), on);
+        } else if (verb == "sessions") {
+            QCOMPARE(magnifier.sessions, argument.toInt());
+        } else if (verb == "stops") {
+            QCOMPARE(magnifier.stops, argument.toInt());
+        } else if (verb == "activations") {
+            QCOMPARE(int(app.activatedWindows.size()), argument.toInt());
+        } else if (verb == "push" || verb == "lift") {
+            sendMouse(button.get(), verb == "push", {30, 10});
+        } else if (verb == "choose") {
+            rgb->trigger();
+        } else if (verb == "empty") {
+            button->removeAllItems();
+            QVERIFY(button->selectedItem() == nullptr && !button->grab().isNull());
+        } else if (verb == "sent") {
+            QCOMPARE(sent.join(", "), argument);
+        } else if (verb == "menu") {
+            QVERIFY(button->menuShown() == on && button->itemMenu()->isVisible() == on);
+        } else if (verb == "pushed") {
+            QVERIFY(button->isDown() == on && button->mouseDownToken().has_value() == on);
+        } else {
+            QFAIL(qPrintable("unknown step " + verb));
+        }
+    }
+};
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void scenario_data() {
+        QTest::addColumn<QString>("steps");
+        row("press at 25 from the bottom", "press 25; sessions 0; token 1; release; token 0");
+        row("press at 25.5", "press 25.5; sessions 1");
+        row("inactive: released after 0.2 s", "inactive; 0 press 50; 200 release; 1000 sessions 0");
+        row("inactive: held past 0.3 s, the press's own place counts",
+            "inactive; 0 press 50; 0 move 2; 299 sessions 0; 300 sessions 1");
+        row("inactive: held in the bottom strip", "inactive; 0 press 20; 1000 sessions 0");
+        row("inactive: two presses within 0.3 s",
+            "inactive; 0 press 50; 50 release; 100 press 60; 300 sessions 0; 400 sessions 1");
+        row("pick shows, then tells", "press 50; pick; activations 0; token 1");
+        row("inactive pick activates", "inactive; 0 press 50; 300 pick; activations 1; token 0");
+        row("failed pick", "press 50; fail");
+        row("pick without a delegate", "nodelegate; press 50; pick");
+        row("destroyed well ends its session", "press 50; destroy; stops 1");
+        row("steps of a destroyed well", "awake; inactive; 0 press 50; destroy; 3000 sessions 0");
+        row("hint expires at 2.0 s", "awake; 1999 shown hint; 2000 hidden hint");
+        row("message at 1.5 s", "awake; 1500 show copied; 2299 shown copied; 2300 hidden copied");
+        row("copied at 0, pasted at 0.5",
+            "awake; 0 show copied; 500 show pasted; 1299 shown pasted; 1300 hidden pasted");
+        row("same text twice gets a full 0.8 s",
+            "awake; 3000 show copied; 3400 show copied; 4199 shown copied; 4200 hidden copied");
+        row("empty message", "awake; 3000 show; 3799 shown; 3800 hidden");
+        row("message before set-up", "0 show copied; 800 hidden copied");
+        row("second set-up", "awake; 100 show copied; awake; 2099 shown hint; 2100 hidden hint");
+        row("instant text, fading", "awake; 1000 show copied; still; 1800 hidden copied; fading");
+        // Bottom-up, x 20 .. width - 20 and y 46 .. 88 (hint) or 46 .. 74 (message).
+        row("overlay of a 100-wide well, kept from the bottom",
+            "awake; frame 20 12 60 42; show copied; frame 20 26 60 28; resize 200 130; "
+            "frame 20 56 60 28");
+        row("overlay of a well narrower than its insets", "resize 30 100; awake; frame 20 12 0 42");
+        row("copy: click within 0.3 s",
+            "0 push; pushed 1; 299 sent; lift; pushed 0; sent #00B5FF; 1000 menu 0; sent #00B5FF");
+        row("copy: hold opens the menu", "0 push; 299 menu 0; 300 menu 1; lift; sent");
+        row("copy: choice selected before action", "0 push; 300 choose; sent rgb(0, 181, 255)");
+        row("copy: two presses 0.1 s apart",
+            "0 push; 50 lift; 100 push; 150 lift; 1000 menu 0; sent #00B5FF, #00B5FF");
+        row("copy: a newer press owns the hold", "0 push; 200 push; 300 menu 0; 500 menu 1");
+        row("copy: click without items", "empty; push; lift; sent none");
+        row("copy: destroyed button's pending step", "0 push; destroy; 1000 sent");
+    }
+
+    void scenario() { runScenario<World>(); }
+
+    void layerDelegateAnimatesAllButContents() {
+        const ActionlessLayerDelegate delegate;
+        QCOMPARE(delegate.actionForKey(u"contents"), LayerAction::none);
+        for (const QString key : {"opacity", "Contents", "contents ", ""}) {
+            QCOMPARE(delegate.actionForKey(key), LayerAction::standard);
+        }
+    }
+
+    void loadedWithTheWindow() {
+        InMemoryPreferences preferences;
+        const ScopedStandardPreferences scoped(preferences);
+        QStringList order;
+        const Interface loaded = loadInterface([&](QWidget& view, const Interface& outlets) {
+            order << view.objectName();  // every outlet is connected before any set-up runs
+            QVERIFY(outlets.colorCopyButton && outlets.formatterPlaygroundFormatField &&
+                    outlets.formatterPlaygroundOutputLabel);
+            QCOMPARE(outlets.colorWell->messageLayer() != nullptr, &view == outlets.historyPalette);
+        });
+        QCOMPARE(order, QStringList({"colorWell", "historyPalette"}));
+        for (const QWidget* view :
+             QWidgetList{loaded.colorWell, loaded.historyPalette, loaded.colorCopyButton}) {
+            QCOMPARE(view->window(), loaded.window.get());
+        }
+        QCOMPARE(loaded.formatterPlaygroundOutputLabel->window(), loaded.playgroundWindow.get());
+        QCOMPARE(loaded.formatterPlaygroundFormatField->window(), loaded.playgroundWindow.get());
+        QVERIFY(!loaded.formatterPlaygroundFormatField->isReadOnly());
+        // The hint was laid out for the well's loaded size, before the window was shown.
+        const MessageOverlay* hint = loaded.colorWell->messageLayer();
+        const QRect hintAtSetUp = hint->geometry();
+        loaded.window->show();
+        QCOMPARE(hintAtSetUp,
+                 QRect(20, loaded.colorWell->height() - 88, loaded.colorWell->width() - 40, 42));
+        QCOMPARE(hint->text(), ModernColorWell::kHint);
+        QVERIFY(loaded.historyPalette->width() >= 158 && loaded.historyPalette->height() >= 26);
+    }
+
+    void caretAndTitleRects() {
+        QCOMPARE(CopyPopUpButtonCell::caretRect({120, 22}), QRectF(100, 7, 20, 12));
+        QCOMPARE(CopyPopUpButtonCell::caretRect({120, 23}), QRectF(100, 7, 20, 12));
+        QCOMPARE(CopyPopUpButtonCell::caretRect({20, 11}), QRectF(0, 1, 20, 12));  // floor(-0.5)
+        QImage image(120, 22, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        const CopyPopUpButtonCell cell;
+        cell.drawBorderAndBackground(painter, QRectF(5, 5, 120, 22));
+        // Measured from the control's origin, not the frame's; no bezel; at opacity 0.6.
+        const QRect caret(100, 7, 20, 12);
+        const QRectF title = cell.drawTitle(painter, "rgb(255, 255, 255)", QRectF(10, 3, 80, 16),
+                                            nullptr, false, QPalette());
+        painter.end();
+        QCOMPARE(title, QRectF(-2, 3, 80, 16));
+        int caretAlpha = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const int alpha = qAlpha(image.pixel(x, y));
+                QVERIFY(alpha == 0 || caret.contains(x, y) || title.contains(x, y));
+                caretAlpha = std::max(caretAlpha, caret.contains(x, y) ? alpha : 0);
+            }
+        }
+        QVERIFY(caretAlpha > 0 && caretAlpha <= 154);
+        QCOMPARE(CopyPopUpButtonCell::caretImage().pixmap(QSize(20, 12), 2.0).size(),
+                 QSize(40, 24));
+    }
+
+    void titleFontAndColour() {
+        const QString fixed = QFontInfo(QFont("Menlo")).family() == "Menlo"
+                                  ? QString("Menlo")
+                                  : QFontDatabase::systemFont(QFontDatabase::FixedFont).family();
+        QCOMPARE(CopyPopUpButtonCell::titleFont(nullptr).family(), fixed);
+        QCOMPARE(CopyPopUpButtonCell::titleFont(formatter("{r}").get()).family(), fixed);
+        const QFont label = CopyPopUpButtonCell::titleFont(formatter("{r}", true).get());
+        QCOMPARE(label.family(), QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+        QCOMPARE(label.pixelSize(), 13);
+        const QColor normal = CopyPopUpButtonCell::titleColor(false, QPalette());
+        QVERIFY(normal.rgb() == qRgb(0, 0, 0) && qAbs(normal.alphaF() - 0.7) < 1e-3);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "ui_main_window_qtest.moc"
