@@ -29,9 +29,8 @@ inline void release(QWidget* widget, QPointF position) {
     sendMouse(widget, false, position);
 }
 
-// Scenario tables: rows of text steps "[MS] VERB [ARGUMENT]" joined by "; ", each row run
-// on a fresh World that has perform(verb, argument). Where the World has a
-// ManualScheduler `scheduler`, a leading time (virtual ms since the start) moves its clock there.
+// Scenario rows: steps "[MS] VERB [ARGUMENT]" joined by "; ", run on a fresh World's perform();
+// a leading time (virtual ms since the start) first moves the World's `scheduler` there.
 inline void row(const char* name, const char* steps) {
     QTest::newRow(name) << QString(steps);
 }
