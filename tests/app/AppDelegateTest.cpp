@@ -1,20 +1,20 @@
-// The controller on the real interface: launch from the settings, the one road of colour
-// changes, copy, paste and the formatter playground.
+// The application: the controller on the real interface, its menu commands, the command line.
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTest>
 
 #include "app/AppDelegate.h"
+#include "app/CommandLine.h"
 #include "format/ColorFormatter.h"
 #include "format/OutputFormats.h"
 #include "history/ColorHistoryView.h"
 #include "platform/ColorPanel.h"
 #include "platform/InMemoryPreferences.h"
 #include "platform/ManualScheduler.h"
-#include "ui/ApplicationDelegate.h"
 #include "ui/CopyPopUpButton.h"
 #include "ui/FormatMenuItem.h"
 #include "ui/InterfaceLoader.h"
@@ -32,76 +32,70 @@ ColorValue rgb255(int r, int g, int b) {
 
 const ColorValue kFirstLaunch = rgb255(254, 233, 141);
 constexpr ColorValue kWellInitial{0.0, 0.7082, 1.0, 1.0};  // the well's own, before launch
-enum class Road { Chip, Paste, Panel, Loupe };
+enum class Road { Chip, Panel, Loupe, Paste, PastePlain };
 
-// The eleven menu titles for a colour, as the output formats preview it.
+// The menu's titles for a colour, as the output formats preview it; then, as menu() gives them,
+// with the selected row, the tooltip (the last copied row's title) and the playground's output.
 QStringList titlesFor(const ColorValue& color) {
     QStringList titles;
-    for (const OutputFormat& row : kOutputFormats) {
-        const ColorFormatter formatter(std::string(row.formatString),
-                                       std::string(row.previewFormatString),
-                                       row.previewStringIsLabel);
+    for (const OutputFormat& f : kOutputFormats) {
+        const ColorFormatter formatter(std::string(f.formatString),
+                                       std::string(f.previewFormatString), f.previewStringIsLabel);
         titles << QString::fromStdString(formatter.previewStringForColor(color));
     }
     return titles;
 }
 
-// Replaces the playground's format text by typing, as a user does.
-void typeFormat(QLineEdit* field, const QString& text) {
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Backspace);
-    QTest::keyClicks(field, text);
+QStringList menuFor(const ColorValue& color, int row, const QString& toolTip) {
+    return titlesFor(color) << QString::number(row) << toolTip << titlesFor(color).at(6);
 }
 
-// Launched on the real interface with settings in memory (seeded before launch), a private
-// colour panel, virtual time and a counted beep.
+// Launched with settings in memory, a private colour panel, virtual time and a counted beep.
 struct App {
     explicit App(const QVariantMap& seeded = {}) : scoped(settings) {
         AppDelegate::initialize(settings);
-        for (auto entry = seeded.begin(); entry != seeded.end(); ++entry) {
-            settings.setObject(entry.value(), entry.key());
-        }
+        for (const auto& [key, value] : seeded.asKeyValueRange()) settings.setObject(value, key);
         seedWrites = settings.writeCount();
-        ui = loadInterface([this](QWidget& view, const Interface& outlets) {
-            if (&view == outlets.colorWell) {
-                outlets.colorWell->setScheduler(scheduler);
-                outlets.colorCopyButton->setScheduler(scheduler);
-            }
+        ui = loadInterface([this](QWidget&, const Interface& outlets) {
+            outlets.colorWell->setScheduler(scheduler);
+            outlets.colorCopyButton->setScheduler(scheduler);
         });
-        controller = std::make_unique<AppDelegate>();
-        controller->setColorPanel(panel);
-        controller->setBeep([this] { ++beeps; });
-        controller->connectOutlets(ui);
-        ApplicationDelegate::setCurrent(controller.get());
-        controller->applicationWillFinishLaunching();
+        controller.setColorPanel(panel);
+        controller.setBeep([this] { ++beeps; });
+        controller.connectOutlets(ui);
+        ApplicationDelegate::setCurrent(&controller);
+        controller.applicationWillFinishLaunching();
     }
-    ~App() { ApplicationDelegate::setCurrent(nullptr); }
     CopyPopUpButton& button() const { return *ui.colorCopyButton; }
-    QStringList titles() const {
-        QStringList all;
-        for (const FormatMenuItem* item : button().items()) all << item->text();
-        return all;
+    QStringList menu() const {
+        QStringList state;
+        for (const FormatMenuItem* item : button().items()) state << item->text();
+        return state << QString::number(button().items().indexOf(button().selectedItem()))
+                     << button().toolTip() << ui.formatterPlaygroundOutputLabel->text();
     }
-    int selectedRow() const { return button().items().indexOf(button().selectedItem()); }
-    QString message() const { return ui.colorWell->messageLayer()->text(); }
-    QString output() const { return ui.formatterPlaygroundOutputLabel->text(); }
-    QString stored(const QString& key) const { return settings.stored().value(key).toString(); }
     int writes() const { return settings.writeCount() - seedWrites; }
-    std::vector<ColorValue> history() const { return ui.historyPalette->history().colors(); }
+    // A menu command; given again without an application delegate, it must do nothing.
+    void command(const QKeySequence& keys) {
+        for (QAction* action : ui.window->menuBar()->findChildren<QAction*>()) {
+            if (action->shortcuts().contains(keys)) {
+                action->trigger();
+                ApplicationDelegate::setCurrent(nullptr);
+                action->trigger();
+            }
+        }
+    }
 
     InMemoryPreferences settings;
     ScopedStandardPreferences scoped;
     ManualScheduler scheduler;
     ColorPanel panel;
     Interface ui;
-    std::unique_ptr<AppDelegate> controller;
+    AppDelegate controller;
     int beeps = 0;
     int seedWrites = 0;
 };
 
 }  // namespace
-
-Q_DECLARE_METATYPE(Road)
 
 class AppDelegateTest : public QObject {
     Q_OBJECT
@@ -111,170 +105,123 @@ private slots:
         QTest::addColumn<QVariantMap>("seeded");
         QTest::addColumn<ColorValue>("well");
         QTest::addColumn<int>("row");
-        const QString color = AppDelegate::kLastColorKey;
-        const QString format = AppDelegate::kLastFormatterKey;
+        const QString c = AppDelegate::kLastColorKey, f = AppDelegate::kLastFormatterKey;
         QTest::newRow("nothing stored") << QVariantMap{} << kFirstLaunch << 0;
-        QTest::newRow("not a colour") << QVariantMap{{color, "nonsense"}} << kWellInitial << 0;
-        QTest::newRow("a list") << QVariantMap{{color, QStringList{"red"}}} << kWellInitial << 0;
-        QTest::newRow("written by hand")
-            << QVariantMap{{color, "hsl(120, 100%, 25%)"}} << ColorValue{0, 0.5, 0, 1} << 0;
-        QTest::newRow("row 6") << QVariantMap{{format, "hsl({h}, {s}%, {l}%)"}} << kFirstLaunch
-                               << 5;
-        QTest::newRow("a label") << QVariantMap{{format, "NSColor (Swift)"}} << kFirstLaunch << 0;
+        QTest::newRow("not a colour") << QVariantMap{{c, "nonsense"}} << kWellInitial << 0;
+        QTest::newRow("a list") << QVariantMap{{c, QStringList{"red"}}} << kWellInitial << 0;
+        QTest::newRow("by hand") << QVariantMap{{c, "lime"}} << rgb255(0, 255, 0) << 0;
+        QTest::newRow("row 6") << QVariantMap{{f, "hsl({h}, {s}%, {l}%)"}} << kFirstLaunch << 5;
+        QTest::newRow("a label") << QVariantMap{{f, "NSColor (Swift)"}} << kFirstLaunch << 0;
     }
 
+    // Nothing is written (unreadable text stays); the playground shows row 7's format.
     void launchRestoresTheStoredChoices() {
         QFETCH(QVariantMap, seeded);
         QFETCH(ColorValue, well);
         QFETCH(int, row);
         const App app(seeded);
         QCOMPARE(app.ui.colorWell->color(), well);
-        QCOMPARE(app.panel.color(), well);
-        QCOMPARE(app.titles(), titlesFor(well));
-        QCOMPARE(app.selectedRow(), row);
-        QCOMPARE(app.button().toolTip(), titlesFor(well).at(row));
-        // The field's own text (row 7's format), not the formatter's initial one.
-        QCOMPARE(app.output(), titlesFor(well).at(6));
-        QVERIFY(app.ui.window->isVisible());
-        // Nothing written; unreadable text stays stored until the colour changes.
+        QVERIFY(app.panel.color() == well && app.ui.window->isVisible());
+        QCOMPARE(app.menu(), menuFor(well, row, titlesFor(well).at(row)));
         QCOMPARE(app.writes(), 0);
-        QCOMPARE(app.settings.stored(), seeded);
     }
 
-    void everyColourChangeTakesOneRoad_data() {
+    void colourChangesTakeOneRoad_data() {
         QTest::addColumn<Road>("road");
-        QTest::addColumn<ColorValue>("color");
+        QTest::addColumn<QString>("pasted");    // null: an empty clipboard
+        QTest::addColumn<ColorValue>("color");  // the first-launch colour: refused
         QTest::addColumn<QString>("hex");
-        QTest::newRow("history chip") << Road::Chip << rgb255(188, 227, 104) << "#bce368";
-        QTest::newRow("paste, alpha") << Road::Paste << ColorValue{1, 0, 0, 0.5} << "#ff0000";
-        QTest::newRow("colour dialog") << Road::Panel << rgb255(255, 0, 255) << "#ff00ff";
-        QTest::newRow("loupe") << Road::Loupe << rgb255(0, 128, 255) << "#0080ff";
+        const ColorValue halfRed{1, 0, 0, 0.5};
+        QTest::newRow("history chip") << Road::Chip << "" << rgb255(188, 227, 104) << "#bce368";
+        QTest::newRow("colour dialog") << Road::Panel << "" << rgb255(255, 0, 255) << "#ff00ff";
+        QTest::newRow("loupe") << Road::Loupe << "" << rgb255(0, 128, 255) << "#0080ff";
+        QTest::newRow("paste, alpha") << Road::Paste << "rgba(255,0,0,.5)" << halfRed << "#ff0000";
+        QTest::newRow("paste nothing") << Road::PastePlain << QString() << kFirstLaunch << "";
+        QTest::newRow("10 MB") << Road::Paste << QString(10'000'000, 'x') << kFirstLaunch << "";
     }
 
-    void everyColourChangeTakesOneRoad() {
+    // Each refreshes the well, menu (rows 8-11 stay labels) and playground, stores "LastColor" in
+    // hex, leaves title and history; a paste keeps the clipboard; refused, it only beeps.
+    void colourChangesTakeOneRoad() {
         QFETCH(Road, road);
+        QFETCH(QString, pasted);
         QFETCH(ColorValue, color);
         QFETCH(QString, hex);
         App app;
-        app.button().selectItem(app.button().items().at(5));  // "LastColor" stays hex
-        const std::vector<ColorValue> history = app.history();
+        app.button().selectItem(app.button().items().at(5));
+        pasted.isNull() ? QApplication::clipboard()->clear()
+                        : QApplication::clipboard()->setText(pasted);
         if (road == Road::Chip) {
             const QPoint chip = app.ui.historyPalette->chipRect(0).center().toPoint();
             QTest::mouseClick(app.ui.historyPalette, Qt::LeftButton, {}, chip);
-        } else if (road == Road::Paste) {
-            QApplication::clipboard()->setText(QStringLiteral("rgba(255, 0, 0, 0.5)"));
-            app.controller->readColorFromPasteboard();
         } else if (road == Road::Panel) {
-            app.controller->tweakColor();
-            QVERIFY(app.panel.isVisible());
+            app.controller.tweakColor();  // shows it
             app.panel.dialog()->setCurrentColor(Qt::magenta);
-            app.controller->tweakColor();
-            QVERIFY(!app.panel.isVisible());
-        } else {
+        } else if (road == Road::Loupe) {
             app.ui.colorWell->magnifierDidSelectColor(nullptr, color);
+        } else {
+            app.command(road == Road::Paste ? QKeySequence::Paste : QKeySequence("Ctrl+Shift+V"));
+            QCOMPARE(app.ui.colorWell->messageLayer()->text(),
+                     hex.isEmpty() ? "invalid CSS" : "pasted");
         }
         QCOMPARE(app.ui.colorWell->color(), color);
-        QCOMPARE(app.titles(), titlesFor(color));  // rows 8 to 11 stay labels
-        QCOMPARE(app.button().text(), titlesFor(color).at(5));
-        QCOMPARE(app.button().toolTip(), titlesFor(kFirstLaunch).at(0));  // not retitled
-        QCOMPARE(app.output(), titlesFor(color).at(6));
-        QCOMPARE(app.stored(AppDelegate::kLastColorKey), hex);
-        QCOMPARE(app.history(), history);
-        QCOMPARE(app.beeps, 0);
+        QCOMPARE(app.menu(), menuFor(color, 5, titlesFor(kFirstLaunch).at(0)));
+        QCOMPARE(app.settings.stored().value(AppDelegate::kLastColorKey).toString(), hex);
+        QCOMPARE(app.writes(), hex.isEmpty() ? 0 : 1);
+        QCOMPARE(app.ui.historyPalette->history().colors().front(), rgb255(188, 227, 104));
+        QCOMPARE(app.beeps, hex.isEmpty() ? 1 : 0);
+        QVERIFY(QApplication::clipboard()->text() == pasted);
     }
 
-    void copyRendersTheSelectedFormat_data() {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("copied");
-        QTest::newRow("row 1") << 0 << "#fee98d";
-        QTest::newRow("row 6") << 5 << "hsl(49, 98%, 77%)";
-        QTest::newRow("row 8: source, not label")
-            << 7 << "NSColor(SRGBRed: 0.9961, green: 0.9137, blue: 0.5529, alpha: 1.0)";
-    }
-
+    // A menu choice selects its row, copies (row 8: its source, not its label), retitles, stores
+    // the format and pushes the colour into the history once. With no format, it only beeps.
     void copyRendersTheSelectedFormat() {
-        QFETCH(int, row);
-        QFETCH(QString, copied);
         App app;
-        FormatMenuItem* item = app.button().items().at(row);
-        item->trigger();  // a choice from the menu selects the row, then copies
-        QCOMPARE(QApplication::clipboard()->text(), copied);
-        const std::string_view format = kOutputFormats.at(std::size_t(row)).formatString;
-        QCOMPARE(app.stored(AppDelegate::kLastFormatterKey).toStdString(), format);
-        QCOMPARE(app.history().front(), kFirstLaunch);
-        QCOMPARE(app.message(), QStringLiteral("copied"));
-        QCOMPARE(app.button().toolTip(), item->text());
-        QCOMPARE(app.stored(AppDelegate::kLastColorKey), QString());
-        QCOMPARE(app.beeps, 0);
-    }
-
-    void copyWithoutAFormatOnlyBeeps() {
-        App app;
-        QApplication::clipboard()->setText(QStringLiteral("kept"));
+        const std::pair<int, const char*> copies[] = {
+            {0, "#fee98d"},
+            {7, "NSColor(SRGBRed: 0.9961, green: 0.9137, blue: 0.5529, alpha: 1.0)"}};
+        for (const auto& [row, copied] : copies) {
+            app.button().items().at(row)->trigger();
+            QCOMPARE(QApplication::clipboard()->text(), QString(copied));
+            QCOMPARE(app.menu(), menuFor(kFirstLaunch, row, titlesFor(kFirstLaunch).at(row)));
+            const QVariant format(kOutputFormats.at(size_t(row)).formatString.data());
+            QCOMPARE(app.settings.stored().value(AppDelegate::kLastFormatterKey), format);
+            QCOMPARE(app.ui.colorWell->messageLayer()->text(), QStringLiteral("copied"));
+        }
+        QCOMPARE(app.ui.historyPalette->history().colors().front(), kFirstLaunch);
+        QCOMPARE(app.writes(), 3);  // two formats, one history
         app.button().removeAllItems();
-        app.controller->copySelectedColor();
+        app.command(QKeySequence::Copy);
         QCOMPARE(app.beeps, 1);
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("kept"));
-        QCOMPARE(app.writes(), 0);
-        QCOMPARE(app.message(), ModernColorWell::kHint);
+        QCOMPARE(QApplication::clipboard()->text(), QString(copies[1].second));
     }
 
-    void pasteTakesOnlyColourText_data() {
-        QTest::addColumn<QString>("text");      // null: an empty clipboard
-        QTest::addColumn<ColorValue>("color");  // the first-launch colour: refused
-        const QString tenMegabytes(10'000'000, u'x');
-        QTest::newRow("rgb()") << "rgb(10, 20, 30)" << rgb255(10, 20, 30);
-        QTest::newRow("keyword") << "Navy" << rgb255(0, 0, 128);
-        QTest::newRow("junk") << "not a colour" << kFirstLaunch;
-        QTest::newRow("empty clipboard") << QString() << kFirstLaunch;
-        QTest::newRow("10 MB of junk") << tenMegabytes << kFirstLaunch;
-        QTest::newRow("10 MB, then a colour") << tenMegabytes + "#0a141e" << rgb255(10, 20, 30);
-    }
-
-    void pasteTakesOnlyColourText() {
-        QFETCH(QString, text);
-        QFETCH(ColorValue, color);
-        const bool accepted = color != kFirstLaunch;
-        App app;
-        text.isNull() ? QApplication::clipboard()->clear()
-                      : QApplication::clipboard()->setText(text);
-        const std::vector<ColorValue> history = app.history();
-        app.ui.window->paste();
-        QCOMPARE(app.message(),
-                 accepted ? QStringLiteral("pasted") : QStringLiteral("invalid CSS"));
-        QCOMPARE(app.beeps, accepted ? 0 : 1);
-        QCOMPARE(app.ui.colorWell->color(), color);
-        QCOMPARE(app.writes(), accepted ? 1 : 0);  // "LastColor"
-        QCOMPARE(app.history(), history);
-        QVERIFY(QApplication::clipboard()->text() == text);  // kept as it was
-    }
-
-    void playgroundFollowsTyping_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("row 4's format") << "rgb({r}, {g}, {b})" << QString("rgb(254, 233, 141)");
-        QTest::newRow("nothing") << QString() << QString();
-        QTest::newRow("unfinished reference") << "{rr}-{gg" << QString("fe-{gg");
-        QTest::newRow("markup stays text") << "<b>{r}</b>" << QString("<b>254</b>");
-    }
-
+    // Typed as a user does, the output follows as plain text; nothing is stored.
     void playgroundFollowsTyping() {
-        QFETCH(QString, typed);
-        QFETCH(QString, shown);
         App app;
-        typeFormat(app.ui.formatterPlaygroundFormatField, typed);
-        QCOMPARE(app.output(), shown);
+        QLineEdit* field = app.ui.formatterPlaygroundFormatField;
+        for (const auto& [format, shown] : {std::pair{"rgb({r}, {g}, {b})", "rgb(254, 233, 141)"},
+                                            {"<b>{r}</b>", "<b>254</b>"}}) {
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Backspace);
+            QTest::keyClicks(field, format);
+            QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), QString(shown));
+        }
         QCOMPARE(app.ui.formatterPlaygroundOutputLabel->textFormat(), Qt::PlainText);
-        QCOMPARE(app.titles(), titlesFor(kFirstLaunch));
-        QCOMPARE(app.selectedRow(), 0);
         QCOMPARE(app.writes(), 0);
     }
 
-    void playgroundSurvivesAHugePrecision() {
-        App app;
-        typeFormat(app.ui.formatterPlaygroundFormatField, QStringLiteral("{r.999999999}"));
-        QVERIFY(app.output().startsWith(QStringLiteral("0.996078431372549")));
-        QVERIFY(app.output().size() < 100);  // no more digits than the double holds
+    void commandLineAnswersHelpAndVersionOnlyLeavingTheRestToQt() {
+        const std::pair<std::vector<const char*>, const char*> cases[] = {
+            {{"hueloupe", "--help"}, "Usage: hueloupe"},
+            {{"hueloupe", "-platform", "offscreen", "--version"}, "hueloupe "},
+            {{"hueloupe", "--frobnicate"}, nullptr}};
+        for (const auto& [argv, answer] : cases) {
+            std::string out;
+            const auto status = answerCommandLine(int(argv.size()), argv.data(), out);
+            QVERIFY2(status == (answer ? std::optional(0) : std::nullopt), argv.back());
+            QVERIFY2(!answer || (out.starts_with(answer) && out.ends_with('\n')), argv.back());
+        }
     }
 };
 
