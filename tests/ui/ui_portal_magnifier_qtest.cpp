@@ -1,0 +1,242 @@
+// Picking through the desktop portal, driven through the colour well: a fake portal on a
+// private session bus. The waits are for bus round trips only.
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <limits>
+
+#include "UiTestSupport.h"
+#include "platform/ManualScheduler.h"
+#include "ui/MessageOverlay.h"
+#include "ui/ModernColorWell.h"
+#include "ui/PortalMagnifier.h"
+
+using namespace hueloupe;
+using namespace hueloupe::testing;
+
+namespace {
+
+constexpr int kBusTimeoutMs = 10000;
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+
+QVariantMap withColour(double red, double green, double blue) {
+    QDBusArgument triple;
+    triple.beginStructure();
+    triple << red << green << blue;
+    triple.endStructure();
+    return {{QStringLiteral("color"), QVariant::fromValue(triple)}};
+}
+
+enum class Reply {
+    Now,        // Response at the handle token's path, even before the call's reply
+    Elsewhere,  // at a path of the portal's own making, when the test says
+    Silent,     // the path, then never a Response
+    Hang,       // not even the call's reply
+};
+
+// The portal's Screenshot interface, answering as the test sets it up.
+class FakePortal final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+    Q_PROPERTY(uint version MEMBER version)
+
+public:
+    void respond(const QString& path, uint code, const QVariantMap& results) {
+        QDBusMessage signal = QDBusMessage::createSignal(
+            path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
+        bus.send(signal << code << results);
+    }
+
+    QDBusConnection bus{QString()};
+    uint version = 2;
+    Reply reply = Reply::Now;
+    uint code = 0;
+    QVariantMap results;
+    QStringList requests;         // the path of each call
+    QList<QDBusMessage> hanging;  // calls never answered
+
+public slots:
+    QDBusObjectPath PickColor(const QString& /*parent*/, const QVariantMap& options,
+                              const QDBusMessage& call) {
+        const QString sender = call.service().mid(1).replace(u'.', u'_');
+        requests << QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                        .arg(reply == Reply::Elsewhere ? QStringLiteral("own") : sender,
+                             options.value(QStringLiteral("handle_token")).toString());
+        if (reply == Reply::Hang) {
+            call.setDelayedReply(true);
+            hanging << call;
+        } else if (reply == Reply::Now) {
+            respond(requests.last(), code, results);
+        }
+        return QDBusObjectPath(requests.last());
+    }
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Reply)
+
+class PortalMagnifierTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir dir_;
+    QProcess daemon_;
+    std::unique_ptr<FakePortal> fake_;
+    ManualScheduler scheduler_;
+    FakeApplicationState app_;
+    std::unique_ptr<PortalMagnifier> portal_;
+    std::unique_ptr<ScopedMagnifier> scoped_;
+    std::unique_ptr<ModernColorWell> well_;
+
+    // A press in the well, then a wait for the portal to hear of it.
+    void pick(bool reachesPortal = true) {
+        const qsizetype before = fake_->requests.size();
+        press(well_.get(), {50, 30});
+        release(well_.get(), {50, 30});
+        if (reachesPortal) {
+            QTRY_COMPARE_WITH_TIMEOUT(fake_->requests.size(), before + 1, kBusTimeoutMs);
+        }
+    }
+
+private slots:
+    void initTestCase() {
+        const QString config = dir_.filePath(QStringLiteral("bus.conf"));
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        // No service directories: nothing on this bus starts on demand.
+        file.write(QStringLiteral("<busconfig><type>session</type><listen>unix:dir=%1</listen>"
+                                  "<auth>EXTERNAL</auth><policy context=\"default\">"
+                                  "<allow send_destination=\"*\"/><allow receive_sender=\"*\"/>"
+                                  "<allow own=\"*\"/></policy></busconfig>")
+                       .arg(dir_.path())
+                       .toUtf8());
+        file.close();
+        daemon_.start(QStringLiteral("dbus-daemon"),
+                      {QStringLiteral("--config-file=") + config, QStringLiteral("--nofork"),
+                       QStringLiteral("--print-address")});
+        QVERIFY2(daemon_.waitForReadyRead(kBusTimeoutMs), "dbus-daemon (package dbus) is needed");
+        const QByteArray address = daemon_.readLine().trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);  // before the well's first use of the bus
+        QVERIFY(QDBusConnection::connectToBus(QString::fromUtf8(address), "portal").isConnected());
+    }
+
+    void cleanupTestCase() {
+        QDBusConnection::disconnectFromBus(QStringLiteral("portal"));
+        daemon_.terminate();
+        daemon_.waitForFinished();
+    }
+
+    void init() {
+        fake_ = std::make_unique<FakePortal>();
+        fake_->bus = QDBusConnection(QStringLiteral("portal"));
+        QVERIFY(fake_->bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"),
+                                          fake_.get(), QDBusConnection::ExportAllContents));
+        QVERIFY(fake_->bus.registerService(kService));
+        portal_ = std::make_unique<PortalMagnifier>();
+        scoped_ = std::make_unique<ScopedMagnifier>(*portal_);
+        well_ = std::make_unique<ModernColorWell>();
+        well_->resize(120, 100);
+        well_->setScheduler(scheduler_);
+        well_->setApplicationState(app_);
+    }
+
+    void cleanup() {
+        well_.reset();
+        scoped_.reset();
+        portal_.reset();
+        fake_->bus.unregisterService(kService);
+        fake_.reset();  // unregistered with it
+    }
+
+    void outcome_data() {
+        QTest::addColumn<int>("version");  // 0: no portal on the bus
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<QVariantMap>("results");
+        QTest::addColumn<QString>("well");  // "picked", "unchanged" or "no picker" shown
+        const QVariantMap answer = withColour(0.25, 0.5, 0.75);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("colour") << 2 << Reply::Now << 0u << answer << "picked";
+        QTest::newRow("own path") << 3 << Reply::Elsewhere << 0u << answer << "picked";
+        QTest::newRow("cancelled") << 2 << Reply::Now << 1u << answer << "unchanged";
+        QTest::newRow("no portal") << 0 << Reply::Now << 0u << answer << "no picker";
+        QTest::newRow("version 1") << 1 << Reply::Now << 0u << answer << "no picker";
+        QTest::newRow("no colour") << 2 << Reply::Now << 0u << QVariantMap() << "unchanged";
+        QTest::newRow("colour as text")
+            << 2 << Reply::Now << 0u << QVariantMap{{QStringLiteral("color"), "red"}}
+            << "unchanged";
+        QTest::newRow("colour not a number")
+            << 2 << Reply::Now << 0u << withColour(0.1, nan, 0.3) << "unchanged";
+    }
+
+    void outcome() {
+        QFETCH(int, version);
+        QFETCH(Reply, reply);
+        QFETCH(uint, code);
+        QFETCH(QVariantMap, results);
+        QFETCH(QString, well);
+        if (version == 0) {
+            fake_->bus.unregisterService(kService);
+        }
+        fake_->version = uint(version);
+        fake_->reply = reply;
+        fake_->code = code;
+        fake_->results = results;
+        const ColorValue before = well_->color();
+        QSignalSpy ended(portal_.get(), &PortalMagnifier::sessionEnded);
+        pick(version >= 2);
+        if (reply == Reply::Elsewhere) {
+            QTRY_COMPARE_WITH_TIMEOUT(portal_->requestPath(), fake_->requests.last(),
+                                      kBusTimeoutMs);
+            // A round trip on the well's connection: its subscription has reached the bus.
+            QVERIFY(QDBusConnection::sessionBus().interface()->isServiceRegistered(kService));
+            fake_->respond(fake_->requests.last(), code, results);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kBusTimeoutMs);
+        QVERIFY(well_->color() == (well == "picked" ? ColorValue{0.25, 0.5, 0.75, 1.0} : before));
+        QCOMPARE(well_->messageLayer() != nullptr, well == "no picker");
+        if (well_->messageLayer() != nullptr) {
+            QCOMPARE(well_->messageLayer()->text(), ModernColorWell::kNoPicker);
+        }
+    }
+
+    // A pick the portal never answers holds nothing up: the next press picks, and whatever
+    // comes for the old request later is ignored.
+    void unansweredPickGivesWay_data() {
+        QTest::addColumn<Reply>("first");
+        QTest::newRow("no Response") << Reply::Silent;
+        QTest::newRow("no reply to the call") << Reply::Hang;
+    }
+
+    void unansweredPickGivesWay() {
+        QFETCH(Reply, first);
+        fake_->reply = first;
+        pick();
+        QSignalSpy ended(portal_.get(), &PortalMagnifier::sessionEnded);
+        fake_->reply = Reply::Now;
+        fake_->results = withColour(0.1, 0.2, 0.3);
+        pick();
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kBusTimeoutMs);
+        QVERIFY(well_->color() == (ColorValue{0.1, 0.2, 0.3, 1.0}));
+
+        // The old request is answered late while a third pick waits: only its answer counts.
+        fake_->reply = Reply::Silent;
+        pick();
+        const QString old = fake_->requests[0];
+        for (const QDBusMessage& call : std::as_const(fake_->hanging)) {
+            fake_->bus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(old))));
+        }
+        fake_->respond(old, 0, withColour(0.9, 0.9, 0.9));
+        fake_->respond(fake_->requests[2], 0, withColour(0.4, 0.5, 0.6));
+        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, kBusTimeoutMs);
+        QVERIFY(well_->color() == (ColorValue{0.4, 0.5, 0.6, 1.0}));
+    }
+};
+
+QTEST_MAIN(PortalMagnifierTest)
+#include "ui_portal_magnifier_qtest.moc"
