@@ -14,7 +14,8 @@ constexpr std::string_view kHelp =
     "\n"
     "Shortcuts: Ctrl+C copy, Ctrl+V / Ctrl+Shift+V paste, Ctrl+Shift+C colour dialog,\n"
     "Ctrl+Shift+P formatter playground, Ctrl+Q quit.\n"
-    "Settings: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (default ~/.config).\n";
+    "Settings: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (default ~/.config).\n"
+    "Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.\n";
 
 }  // namespace
 
