@@ -6,8 +6,7 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QWidget window;
     auto* layout = new QVBoxLayout(&window);

@@ -13,8 +13,7 @@ namespace hueloupe::bench {
 namespace {
 
 // Parsing without the memo, over the whole corpus (lower-cased beforehand).
-void BM_ParseCold(benchmark::State& state)
-{
+void BM_ParseCold(benchmark::State& state) {
     std::vector<std::string> lowered;
     for (const std::string& text : corpus()) {
         lowered.push_back(toLowerUtf8(text));
@@ -28,8 +27,7 @@ void BM_ParseCold(benchmark::State& state)
 BENCHMARK(BM_ParseCold);
 
 // The public entry point on texts it has seen before: lower-casing plus one memo lookup.
-void BM_ParseMemoHit(benchmark::State& state)
-{
+void BM_ParseMemoHit(benchmark::State& state) {
     const auto& texts = corpus();
     for (const std::string& text : texts) {
         benchmark::DoNotOptimize(colorFromCSString(text));
@@ -42,8 +40,7 @@ void BM_ParseMemoHit(benchmark::State& state)
 }
 BENCHMARK(BM_ParseMemoHit);
 
-std::vector<ColorValue> corpusColours()
-{
+std::vector<ColorValue> corpusColours() {
     std::vector<ColorValue> colours;
     for (const std::string& text : corpus()) {
         if (const auto colour = colorFromCSString(text)) {
@@ -53,8 +50,7 @@ std::vector<ColorValue> corpusColours()
     return colours;
 }
 
-void renderBench(benchmark::State& state, std::string_view format)
-{
+void renderBench(benchmark::State& state, std::string_view format) {
     const TokenList tokens = tokenize(format);
     const std::vector<ColorValue> colours = corpusColours();
     std::string out;
@@ -67,15 +63,18 @@ void renderBench(benchmark::State& state, std::string_view format)
     }
 }
 
-void BM_RenderHex(benchmark::State& state) { renderBench(state, "#{rr}{gg}{bb}"); }
+void BM_RenderHex(benchmark::State& state) {
+    renderBench(state, "#{rr}{gg}{bb}");
+}
 BENCHMARK(BM_RenderHex);
 
-void BM_RenderHsla(benchmark::State& state) { renderBench(state, "hsla({h}, {s}%, {l}%, {a})"); }
+void BM_RenderHsla(benchmark::State& state) {
+    renderBench(state, "hsla({h}, {s}%, {l}%, {a})");
+}
 BENCHMARK(BM_RenderHsla);
 
 // Fresh strings, as the CLI and the app produce them.
-void BM_RenderHexToString(benchmark::State& state)
-{
+void BM_RenderHexToString(benchmark::State& state) {
     const TokenList tokens = tokenize("#{rr}{gg}{bb}");
     const ColorValue colour{188 / 255.0, 227 / 255.0, 104 / 255.0, 1.0};
     for (auto _ : state) {
@@ -84,9 +83,9 @@ void BM_RenderHexToString(benchmark::State& state)
 }
 BENCHMARK(BM_RenderHexToString);
 
-void BM_Tokenize(benchmark::State& state)
-{
-    const std::string_view format = kOutputFormats[static_cast<std::size_t>(state.range(0))].formatString;
+void BM_Tokenize(benchmark::State& state) {
+    const std::string_view format =
+        kOutputFormats[static_cast<std::size_t>(state.range(0))].formatString;
     state.SetLabel(std::string(format));
     for (auto _ : state) {
         benchmark::DoNotOptimize(tokenize(format));
@@ -95,8 +94,7 @@ void BM_Tokenize(benchmark::State& state)
 BENCHMARK(BM_Tokenize)->DenseRange(0, 10);
 
 // A pasted 10 MB text that is no colour: the whole search runs, nothing is memoised.
-void BM_Parse10MBJunk(benchmark::State& state)
-{
+void BM_Parse10MBJunk(benchmark::State& state) {
     std::string junk;
     while (junk.size() < (10u << 20)) {
         junk += "rgb(1.2, 3, #12 hsl(9 Lorem ipsum ";

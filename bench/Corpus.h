@@ -8,8 +8,7 @@
 namespace hueloupe::bench {
 
 // The 100 000 CSS colour texts, one per line. HUELOUPE_CORPUS overrides the path.
-inline const std::vector<std::string>& corpus()
-{
+inline const std::vector<std::string>& corpus() {
     static const std::vector<std::string> lines = [] {
         const char* override = std::getenv("HUELOUPE_CORPUS");
         std::ifstream file(override ? override : HUELOUPE_CORPUS_PATH);

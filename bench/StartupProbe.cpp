@@ -3,27 +3,25 @@
 // Usage: startup_probe PROGRAM [ARGS...]   (DISPLAY must be set)
 #include <X11/Xlib.h>
 
+#include <sys/select.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <sys/select.h>
-#include <sys/wait.h>
-#include <time.h>
-#include <unistd.h>
 
 namespace {
 
-double nowMs()
-{
+double nowMs() {
     timespec ts{};
     clock_gettime(CLOCK_MONOTONIC, &ts);
     return static_cast<double>(ts.tv_sec) * 1e3 + static_cast<double>(ts.tv_nsec) / 1e6;
 }
 
-long residentKiB(pid_t pid)
-{
+long residentKiB(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     for (std::string line; std::getline(status, line);) {
         if (line.rfind("VmRSS:", 0) == 0) {
@@ -34,8 +32,7 @@ long residentKiB(pid_t pid)
 }
 
 // Waits for a MapNotify of a window that is not override-redirect; false on timeout.
-bool waitForMap(Display* display, double deadlineMs)
-{
+bool waitForMap(Display* display, double deadlineMs) {
     const int fd = ConnectionNumber(display);
     for (;;) {
         while (XPending(display) > 0) {
@@ -52,15 +49,15 @@ bool waitForMap(Display* display, double deadlineMs)
         fd_set fds;
         FD_ZERO(&fds);
         FD_SET(fd, &fds);
-        timeval tv{static_cast<time_t>(left / 1000), static_cast<suseconds_t>(static_cast<long>(left) % 1000 * 1000)};
+        timeval tv{static_cast<time_t>(left / 1000),
+                   static_cast<suseconds_t>(static_cast<long>(left) % 1000 * 1000)};
         select(fd + 1, &fds, nullptr, nullptr, &tv);
     }
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 2) {
         std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
         return 2;

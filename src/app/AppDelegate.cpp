@@ -17,8 +17,7 @@
 
 namespace hueloupe {
 
-void AppDelegate::initialize(Preferences& preferences)
-{
+void AppDelegate::initialize(Preferences& preferences) {
     preferences.registerDefaults({
         {kLastColorKey, QStringLiteral("rgba(254, 233, 141, 1.0)")},
         {kLastFormatterKey, QStringLiteral("#{rr}{gg}{bb}")},
@@ -27,22 +26,19 @@ void AppDelegate::initialize(Preferences& preferences)
 
 AppDelegate::AppDelegate(QObject* parent)
     : QObject(parent),
-      playgroundFormatter_(std::make_unique<ColorFormatter>("#{rr}{gg}{bb}", "#{rr}{gg}{bb}", false)),
+      playgroundFormatter_(
+          std::make_unique<ColorFormatter>("#{rr}{gg}{bb}", "#{rr}{gg}{bb}", false)),
       preferences_(&Preferences::standard()),
       colorPanel_(&ColorPanel::shared()),
-      beep_(&QApplication::beep)
-{
-}
+      beep_(&QApplication::beep) {}
 
-AppDelegate::~AppDelegate()
-{
+AppDelegate::~AppDelegate() {
     if (ApplicationDelegate::current() == this) {
         ApplicationDelegate::setCurrent(nullptr);
     }
 }
 
-void AppDelegate::connectOutlets(const Interface& loaded)
-{
+void AppDelegate::connectOutlets(const Interface& loaded) {
     window_ = loaded.window.get();
     colorWell_ = loaded.colorWell;
     historyPalette_ = loaded.historyPalette;
@@ -55,11 +51,11 @@ void AppDelegate::connectOutlets(const Interface& loaded)
     connect(formatterPlaygroundFormatField_, &QLineEdit::textEdited, this,
             &AppDelegate::controlTextDidChange);
     connect(window_, &MainWindow::tweakColorRequested, this, &AppDelegate::tweakColor);
-    connect(window_, &MainWindow::showPlaygroundRequested, this, &AppDelegate::showPlaygroundWindow);
+    connect(window_, &MainWindow::showPlaygroundRequested, this,
+            &AppDelegate::showPlaygroundWindow);
 }
 
-void AppDelegate::applicationWillFinishLaunching()
-{
+void AppDelegate::applicationWillFinishLaunching() {
     // The colour panel always offers alpha, so there is nothing to switch on for it here.
     if (const auto text = preferences_->stringForKey(kLastColorKey)) {
         if (const auto color = colorFromCSString(text->toStdString())) {
@@ -77,12 +73,15 @@ void AppDelegate::applicationWillFinishLaunching()
     window_->activateWindow();
 }
 
-void AppDelegate::colorSelected(const ColorValue& color) { colorPanel_->setColor(color); }
+void AppDelegate::colorSelected(const ColorValue& color) {
+    colorPanel_->setColor(color);
+}
 
-void AppDelegate::colorChanged(const ColorValue& color) { colorPanel_->setColor(color); }
+void AppDelegate::colorChanged(const ColorValue& color) {
+    colorPanel_->setColor(color);
+}
 
-void AppDelegate::tweakColor()
-{
+void AppDelegate::tweakColor() {
     if (colorPanel_->isVisible()) {
         colorPanel_->hide();
     } else {
@@ -90,8 +89,7 @@ void AppDelegate::tweakColor()
     }
 }
 
-void AppDelegate::colorPanelDidChange()
-{
+void AppDelegate::colorPanelDidChange() {
     colorWell_->setColor(colorPanel_->color());
     updateColorChoicePreviews();
     updateFormatterPlaygroundValues();
@@ -99,8 +97,7 @@ void AppDelegate::colorPanelDidChange()
     preferences_->setObject(QString::fromStdString(text), kLastColorKey);
 }
 
-ColorFormatter& AppDelegate::formatter()
-{
+ColorFormatter& AppDelegate::formatter() {
     if (!formatter_) {
         formatter_ = std::make_unique<ColorFormatter>();
     }

@@ -19,8 +19,7 @@ constexpr std::string_view kHelp =
 
 }  // namespace
 
-std::optional<int> answerCommandLine(int argc, const char* const* argv, std::string& out)
-{
+std::optional<int> answerCommandLine(int argc, const char* const* argv, std::string& out) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i] ? argv[i] : "";
         if (arg == "--help" || arg == "-h") {

@@ -14,10 +14,11 @@
 
 namespace hueloupe {
 
-QClipboard& AppDelegate::clipboard() const { return *QGuiApplication::clipboard(); }
+QClipboard& AppDelegate::clipboard() const {
+    return *QGuiApplication::clipboard();
+}
 
-void AppDelegate::copySelectedColor()
-{
+void AppDelegate::copySelectedColor() {
     const FormatMenuItem* item = colorCopyButton_->selectedItem();
     colorCopyButton_->setToolTip(item ? item->text() : QString());
     if (!item || !item->representedObject()) {
@@ -26,14 +27,14 @@ void AppDelegate::copySelectedColor()
     }
     const ColorFormatter& chosen = *item->representedObject();
     const ColorValue color = colorWell_->color();
-    clipboard().setText(QString::fromStdString(chosen.stringForColor(color)), QClipboard::Clipboard);
+    clipboard().setText(QString::fromStdString(chosen.stringForColor(color)),
+                        QClipboard::Clipboard);
     preferences_->setObject(QString::fromStdString(chosen.formatString()), kLastFormatterKey);
     historyPalette_->pushColor(color);
     colorWell_->showMessage(QStringLiteral("copied"));
 }
 
-void AppDelegate::readColorFromPasteboard()
-{
+void AppDelegate::readColorFromPasteboard() {
     const QMimeData* data = clipboard().mimeData(QClipboard::Clipboard);
     const bool hasText = data && data->hasText();
     if (hasText && applyColorWithCSString(data->text())) {
@@ -44,8 +45,7 @@ void AppDelegate::readColorFromPasteboard()
     beep_();
 }
 
-bool AppDelegate::applyColorWithCSString(const QString& text)
-{
+bool AppDelegate::applyColorWithCSString(const QString& text) {
     const auto color = colorFromCSString(text.toStdString());
     if (!color) {
         return false;

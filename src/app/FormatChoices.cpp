@@ -9,8 +9,7 @@
 
 namespace hueloupe {
 
-void AppDelegate::populateColorFormatChoices()
-{
+void AppDelegate::populateColorFormatChoices() {
     std::vector<std::unique_ptr<ColorFormatter>> formatters;
     for (const OutputFormat& row : kOutputFormats) {
         formatters.push_back(std::make_unique<ColorFormatter>(std::string(row.formatString),
@@ -23,8 +22,8 @@ void AppDelegate::populateColorFormatChoices()
     for (auto& formatter : formatters) {
         const QString title =
             QString::fromStdString(formatter->previewStringForColor(colorWell_->color()));
-        const bool matches =
-            !found && remembered && QString::fromStdString(formatter->formatString()) == *remembered;
+        const bool matches = !found && remembered &&
+                             QString::fromStdString(formatter->formatString()) == *remembered;
         FormatMenuItem* item = colorCopyButton_->addItem(std::move(formatter), title);
         if (matches) {
             found = item;
@@ -35,11 +34,10 @@ void AppDelegate::populateColorFormatChoices()
     colorCopyButton_->setToolTip(selected ? selected->text() : QString());
 }
 
-void AppDelegate::updateColorChoicePreviews()
-{
+void AppDelegate::updateColorChoicePreviews() {
     for (FormatMenuItem* item : colorCopyButton_->items()) {
-        item->setText(
-            QString::fromStdString(item->representedObject()->previewStringForColor(colorWell_->color())));
+        item->setText(QString::fromStdString(
+            item->representedObject()->previewStringForColor(colorWell_->color())));
     }
     colorCopyButton_->synchronizeTitleAndSelectedItem();
 }

@@ -8,20 +8,20 @@
 
 namespace hueloupe {
 
-void AppDelegate::showPlaygroundWindow()
-{
+void AppDelegate::showPlaygroundWindow() {
     playgroundWindow_->show();
     playgroundWindow_->raise();
     playgroundWindow_->activateWindow();
 }
 
-void AppDelegate::updateFormatterPlaygroundValues()
-{
+void AppDelegate::updateFormatterPlaygroundValues() {
     playgroundFormatter_->setFormatString(formatterPlaygroundFormatField_->text().toStdString());
     const std::string output = playgroundFormatter_->stringForColor(colorWell_->color());
     formatterPlaygroundOutputLabel_->setText(QString::fromStdString(output));
 }
 
-void AppDelegate::controlTextDidChange() { updateFormatterPlaygroundValues(); }
+void AppDelegate::controlTextDidChange() {
+    updateFormatterPlaygroundValues();
+}
 
 }  // namespace hueloupe

@@ -11,8 +11,7 @@
 #include "ui/PortalMagnifier.h"
 #include "ui/ScreenMagnifier.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::string answer;
     if (const auto status = hueloupe::answerCommandLine(argc, argv, answer)) {
         std::fputs(answer.c_str(), stdout);

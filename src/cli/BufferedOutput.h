@@ -11,27 +11,26 @@ class BufferedOutput {
 public:
     static constexpr std::size_t kBlockSize = 1 << 16;
 
-    explicit BufferedOutput(std::FILE* stream) : stream_(stream) { buffer_.reserve(2 * kBlockSize); }
+    explicit BufferedOutput(std::FILE* stream) : stream_(stream) {
+        buffer_.reserve(2 * kBlockSize);
+    }
     ~BufferedOutput() { flush(); }
     BufferedOutput(const BufferedOutput&) = delete;
     BufferedOutput& operator=(const BufferedOutput&) = delete;
 
-    void write(std::string_view text)
-    {
+    void write(std::string_view text) {
         buffer_.append(text);
         if (buffer_.size() >= kBlockSize) {
             flush();
         }
     }
     std::string& buffer() { return buffer_; }
-    void flushIfFull()
-    {
+    void flushIfFull() {
         if (buffer_.size() >= kBlockSize) {
             flush();
         }
     }
-    void flush()
-    {
+    void flush() {
         if (!buffer_.empty()) {
             std::fwrite(buffer_.data(), 1, buffer_.size(), stream_);
             buffer_.clear();

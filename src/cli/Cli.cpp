@@ -40,8 +40,7 @@ struct Converter {
     BufferedOutput err;
     bool anyInvalid = false;
 
-    void convert(std::string_view text, bool truncated)
-    {
+    void convert(std::string_view text, bool truncated) {
         const auto color = truncated ? std::nullopt : colorFromCSString(text);
         if (color) {
             renderInto(tokens, *color, out.buffer());
@@ -59,8 +58,7 @@ struct Converter {
     }
 };
 
-int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err)
-{
+int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err) {
     std::string_view format = kOutputFormats[0].formatString;
     std::vector<std::string_view> texts;
     bool optionsDone = false;
@@ -95,8 +93,7 @@ int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* ou
     return converter.anyInvalid ? 1 : 0;
 }
 
-int listFormats(std::FILE* out)
-{
+int listFormats(std::FILE* out) {
     BufferedOutput output(out);
     for (const OutputFormat& format : kOutputFormats) {
         output.write(format.formatString);
@@ -107,8 +104,7 @@ int listFormats(std::FILE* out)
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err)
-{
+int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err) {
     if (args.empty()) {
         std::fwrite(kUsage.data(), 1, kUsage.size(), err);
         return 2;

@@ -4,8 +4,7 @@
 
 namespace hueloupe::cli {
 
-bool LineReader::fill()
-{
+bool LineReader::fill() {
     if (eof_) {
         return false;
     }
@@ -17,8 +16,7 @@ bool LineReader::fill()
     return end_ > 0;
 }
 
-std::optional<LineReader::Line> LineReader::next()
-{
+std::optional<LineReader::Line> LineReader::next() {
     line_.clear();
     bool truncated = false;
     bool sawAnything = false;
@@ -29,7 +27,8 @@ std::optional<LineReader::Line> LineReader::next()
         sawAnything = true;
         const char* start = block_.data() + begin_;
         const auto* newline = static_cast<const char*>(std::memchr(start, '\n', end_ - begin_));
-        const std::size_t length = newline ? static_cast<std::size_t>(newline - start) : end_ - begin_;
+        const std::size_t length =
+            newline ? static_cast<std::size_t>(newline - start) : end_ - begin_;
         const std::size_t room = kMaxLine - line_.size();
         if (length > room) {
             truncated = true;

@@ -4,8 +4,7 @@
 
 #include "cli/Cli.h"
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);
     return hueloupe::cli::run(args, stdin, stdout, stderr);
 }

@@ -5,8 +5,7 @@
 #include <QPalette>
 #include <QWidget>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (argc != 6) {
         return 2;
