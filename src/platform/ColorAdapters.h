@@ -8,7 +8,7 @@
 namespace hueloupe {
 
 // The only crossings between QColor (float precision) and ColorValue (double precision).
-// A colour in another spec is converted to sRGB first; one that cannot be is read as it is.
+// A colour held as HSV, HSL or CMYK is converted to RGB first; one that cannot be is read as it is.
 ColorValue readSRGBComponents(const QColor& color);
 QColor makeSRGBColor(const ColorValue& color);
 
