@@ -38,18 +38,14 @@ AppDelegate::~AppDelegate() {
     }
 }
 
-void AppDelegate::connectOutlets(const Interface& loaded) {
+void AppDelegate::connectOutlets(Interface& loaded) {
+    interface_ = &loaded;
     window_ = loaded.window.get();
     colorWell_ = loaded.colorWell;
     historyPalette_ = loaded.historyPalette;
     colorCopyButton_ = loaded.colorCopyButton;
-    playgroundWindow_ = loaded.playgroundWindow.get();
-    formatterPlaygroundOutputLabel_ = loaded.formatterPlaygroundOutputLabel;
-    formatterPlaygroundFormatField_ = loaded.formatterPlaygroundFormatField;
 
     connect(colorCopyButton_, &CopyPopUpButton::activated, this, &AppDelegate::copySelectedColor);
-    connect(formatterPlaygroundFormatField_, &QLineEdit::textEdited, this,
-            &AppDelegate::controlTextDidChange);
     connect(window_, &MainWindow::tweakColorRequested, this, &AppDelegate::tweakColor);
     connect(window_, &MainWindow::showPlaygroundRequested, this,
             &AppDelegate::showPlaygroundWindow);

@@ -46,8 +46,13 @@ public:
     explicit AppDelegate(QObject* parent = nullptr);
     ~AppDelegate() override;
 
-    // What the interface loader connects: the outlets and the menu commands.
-    void connectOutlets(const Interface& loaded);
+    // The playground's format string until the user types another.
+    static inline const QString kInitialPlaygroundFormat =
+        QStringLiteral("hsla({h}, {s}%, {l}%, {a})");
+
+    // What the interface loader connects: the outlets and the menu commands. The controller
+    // keeps the interface to build the playground window when it is first shown.
+    void connectOutlets(Interface& loaded);
 
     // Seams for tests; each must outlive the controller.
     void setPreferences(Preferences& preferences) { preferences_ = &preferences; }
@@ -71,9 +76,12 @@ public:
     void showPlaygroundWindow();
     void updateFormatterPlaygroundValues();
     void controlTextDidChange();
+    // What the playground shows for the current colour, whether or not its window exists.
+    const QString& playgroundOutput() const { return playgroundOutput_; }
 
 private:
     void colorPanelDidChange();
+    void ensurePlaygroundWindow();
     ColorFormatter& formatter();
     QClipboard& clipboard() const;
 
@@ -83,6 +91,9 @@ private:
     QPointer<CopyPopUpButton> colorCopyButton_;
     std::unique_ptr<ColorFormatter> formatter_;  // writes "LastColor"; made on first use
     std::unique_ptr<ColorFormatter> playgroundFormatter_;
+    Interface* interface_ = nullptr;
+    QString playgroundFormat_ = kInitialPlaygroundFormat;
+    QString playgroundOutput_;
     QPointer<QWidget> playgroundWindow_;
     QPointer<QLabel> formatterPlaygroundOutputLabel_;
     QPointer<QLineEdit> formatterPlaygroundFormatField_;

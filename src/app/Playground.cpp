@@ -4,20 +4,42 @@
 
 #include "app/AppDelegate.h"
 #include "format/ColorFormatter.h"
+#include "ui/InterfaceLoader.h"
 #include "ui/ModernColorWell.h"
 
 namespace hueloupe {
 
 void AppDelegate::showPlaygroundWindow() {
+    ensurePlaygroundWindow();
     playgroundWindow_->show();
     playgroundWindow_->raise();
     playgroundWindow_->activateWindow();
 }
 
+void AppDelegate::ensurePlaygroundWindow() {
+    if (playgroundWindow_) {
+        return;
+    }
+    loadPlaygroundWindow(*interface_);
+    playgroundWindow_ = interface_->playgroundWindow.get();
+    formatterPlaygroundFormatField_ = interface_->formatterPlaygroundFormatField;
+    formatterPlaygroundOutputLabel_ = interface_->formatterPlaygroundOutputLabel;
+    formatterPlaygroundFormatField_->setText(playgroundFormat_);
+    connect(formatterPlaygroundFormatField_, &QLineEdit::textEdited, this,
+            &AppDelegate::controlTextDidChange);
+    updateFormatterPlaygroundValues();
+}
+
 void AppDelegate::updateFormatterPlaygroundValues() {
-    playgroundFormatter_->setFormatString(formatterPlaygroundFormatField_->text().toStdString());
-    const std::string output = playgroundFormatter_->stringForColor(colorWell_->color());
-    formatterPlaygroundOutputLabel_->setText(QString::fromStdString(output));
+    if (formatterPlaygroundFormatField_) {
+        playgroundFormat_ = formatterPlaygroundFormatField_->text();
+    }
+    playgroundFormatter_->setFormatString(playgroundFormat_.toStdString());
+    playgroundOutput_ =
+        QString::fromStdString(playgroundFormatter_->stringForColor(colorWell_->color()));
+    if (formatterPlaygroundOutputLabel_) {
+        formatterPlaygroundOutputLabel_->setText(playgroundOutput_);
+    }
 }
 
 void AppDelegate::controlTextDidChange() {

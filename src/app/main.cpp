@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     hueloupe::AppDelegate::initialize(hueloupe::Preferences::standard());
     hueloupe::AppDelegate controller;
     hueloupe::ApplicationDelegate::setCurrent(&controller);
-    const hueloupe::Interface loaded = hueloupe::loadInterface();
+    hueloupe::Interface loaded = hueloupe::loadInterface();
     controller.connectOutlets(loaded);
     controller.applicationWillFinishLaunching();
     const int status = QApplication::exec();

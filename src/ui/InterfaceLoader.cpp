@@ -39,19 +39,13 @@ Interface loadInterface(const AwakeObserver& observer) {
     loaded.window = std::make_unique<MainWindow>();
     Ui::MainWindow mainForm;
     mainForm.setupUi(loaded.window.get());
-    loaded.playgroundWindow = std::make_unique<QWidget>(nullptr, Qt::Window);
-    Ui::PlaygroundWindow playgroundForm;
-    playgroundForm.setupUi(loaded.playgroundWindow.get());
 
     // Then the outlets.
     loaded.colorWell = mainForm.colorWell;
     loaded.historyPalette = mainForm.historyPalette;
     loaded.colorCopyButton = mainForm.colorCopyButton;
-    loaded.formatterPlaygroundFormatField = playgroundForm.formatterPlaygroundFormatField;
-    loaded.formatterPlaygroundOutputLabel = playgroundForm.formatterPlaygroundOutputLabel;
 
     layOut(*loaded.window);
-    layOut(*loaded.playgroundWindow);
 
     // Then the set-up of the two views that need it: the colour well before the palette.
     if (observer) {
@@ -63,6 +57,18 @@ Interface loadInterface(const AwakeObserver& observer) {
     }
     loaded.historyPalette->awakeFromNib();
     return loaded;
+}
+
+void loadPlaygroundWindow(Interface& loaded) {
+    if (loaded.playgroundWindow) {
+        return;
+    }
+    loaded.playgroundWindow = std::make_unique<QWidget>(nullptr, Qt::Window);
+    Ui::PlaygroundWindow playgroundForm;
+    playgroundForm.setupUi(loaded.playgroundWindow.get());
+    loaded.formatterPlaygroundFormatField = playgroundForm.formatterPlaygroundFormatField;
+    loaded.formatterPlaygroundOutputLabel = playgroundForm.formatterPlaygroundOutputLabel;
+    layOut(*loaded.playgroundWindow);
 }
 
 }  // namespace hueloupe

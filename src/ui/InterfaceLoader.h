@@ -33,9 +33,13 @@ struct Interface {
 // Told of each view just before it receives awakeFromNib, with every outlet already set.
 using AwakeObserver = std::function<void(QWidget& view, const Interface& outlets)>;
 
-// Builds the main window and the playground window from their interface descriptions, sets
-// the outlets, then sets up the colour well and after it the history palette
-// (awakeFromNib, in that order). The windows are not shown.
+// Builds the main window from its interface description, sets the outlets, then sets up the
+// colour well and after it the history palette (awakeFromNib, in that order). The window is
+// not shown. The playground window is left for loadPlaygroundWindow.
 Interface loadInterface(const AwakeObserver& observer = {});
+
+// Builds the playground window and sets its outlets, once: it costs nothing at launch until
+// the user asks for it.
+void loadPlaygroundWindow(Interface& loaded);
 
 }  // namespace hueloupe

@@ -71,7 +71,7 @@ struct App {
         QStringList state;
         for (const FormatMenuItem* item : button().items()) state << item->text();
         return state << QString::number(button().items().indexOf(button().selectedItem()))
-                     << button().toolTip() << ui.formatterPlaygroundOutputLabel->text();
+                     << button().toolTip() << controller.playgroundOutput();
     }
     int writes() const { return settings.writeCount() - seedWrites; }
     // A menu command; given again without an application delegate, it must do nothing.
@@ -199,7 +199,10 @@ private slots:
     // Typed as a user does, the output follows as plain text; nothing is stored.
     void playgroundFollowsTyping() {
         App app;
+        QVERIFY(!app.ui.playgroundWindow);  // built when first shown, not at launch
+        app.controller.showPlaygroundWindow();
         QLineEdit* field = app.ui.formatterPlaygroundFormatField;
+        QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), app.controller.playgroundOutput());
         for (const auto& [format, shown] : {std::pair{"rgb({r}, {g}, {b})", "rgb(254, 233, 141)"},
                                             {"<b>{r}</b>", "<b>254</b>"}}) {
             field->selectAll();

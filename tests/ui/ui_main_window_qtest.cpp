@@ -203,16 +203,16 @@ private slots:
         InMemoryPreferences preferences;
         const ScopedStandardPreferences scoped(preferences);
         QStringList order;
-        const Interface loaded = loadInterface([&](QWidget& view, const Interface& outlets) {
+        Interface loaded = loadInterface([&](QWidget& view, const Interface& outlets) {
             order << view.objectName();  // every outlet is connected before any set-up runs
-            QVERIFY(outlets.colorCopyButton && outlets.formatterPlaygroundFormatField &&
-                    outlets.formatterPlaygroundOutputLabel);
+            QVERIFY(outlets.colorCopyButton && !outlets.playgroundWindow);
             QCOMPARE(outlets.colorWell->messageLayer() != nullptr, &view == outlets.historyPalette);
         });
         QCOMPARE(order, QStringList({"colorWell", "historyPalette"}));
         QCOMPARE(loaded.colorWell->window(), loaded.window.get());
         QCOMPARE(loaded.historyPalette->window(), loaded.window.get());
         QCOMPARE(loaded.colorCopyButton->window(), loaded.window.get());
+        loadPlaygroundWindow(loaded);
         QCOMPARE(loaded.formatterPlaygroundOutputLabel->window(), loaded.playgroundWindow.get());
         QCOMPARE(loaded.formatterPlaygroundFormatField->window(), loaded.playgroundWindow.get());
         QVERIFY(!loaded.formatterPlaygroundFormatField->isReadOnly());
