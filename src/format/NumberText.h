@@ -1,10 +1,12 @@
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <string_view>
 
 #include "format/TextSink.h"
 
@@ -38,6 +40,26 @@ void writeLongHex(TextSink& sink, std::uint64_t value, bool uppercase);
 // Writes the decimal digits of a value, with a minus sign when negative is set.
 void writeLongInteger(TextSink& sink, std::uint64_t magnitude, bool negative);
 
+// The two hexadecimal digits of every byte value, "00" to "ff", then "00" to "FF".
+inline constexpr std::array<char, 1024> hexDigitPairs = [] {
+    constexpr std::string_view lower = "0123456789abcdef";
+    constexpr std::string_view upper = "0123456789ABCDEF";
+    std::array<char, 1024> pairs{};
+    for (std::size_t value = 0; value < 256; ++value) {
+        pairs[2 * value] = lower[value >> 4];
+        pairs[2 * value + 1] = lower[value & 0xF];
+        pairs[512 + 2 * value] = upper[value >> 4];
+        pairs[512 + 2 * value + 1] = upper[value & 0xF];
+    }
+    return pairs;
+}();
+
+// Writes the two digits of a value from 0 to 255.
+inline void writeHexByte(TextSink& sink, std::size_t value, bool uppercase) {
+    std::memcpy(sink.room(2), &hexDigitPairs[(uppercase ? 512 : 0) + 2 * value], 2);
+    sink.commit(2);
+}
+
 // Hexadecimal, at least two digits and as many as needed ("%02x"); negative values are
 // written as 0.
 inline void writeHex(TextSink& sink, std::int64_t n, bool uppercase) {
@@ -45,12 +67,18 @@ inline void writeHex(TextSink& sink, std::int64_t n, bool uppercase) {
         writeLongHex(sink, static_cast<std::uint64_t>(n), uppercase);
         return;
     }
-    const auto value = static_cast<unsigned>(n < 0 ? 0 : n);
-    const char* digits = uppercase ? "0123456789ABCDEF" : "0123456789abcdef";
-    char* out = sink.room(2);
-    out[0] = digits[value >> 4];
-    out[1] = digits[value & 0xF];
-    sink.commit(2);
+    writeHexByte(sink, static_cast<std::size_t>(n < 0 ? 0 : n), uppercase);
+}
+
+// writeHex(sink, roundToInt64(scaled), uppercase), with a shorter road for the usual value
+// of one byte.
+inline void writeScaledHex(TextSink& sink, double scaled, bool uppercase) {
+    if (!(scaled >= 0.0 && scaled < 255.5)) {  // also NaN
+        writeHex(sink, roundToInt64(scaled), uppercase);
+        return;
+    }
+    const auto whole = static_cast<std::size_t>(scaled);
+    writeHexByte(sink, whole + (scaled - static_cast<double>(whole) >= 0.5 ? 1 : 0), uppercase);
 }
 
 // Decimal, no padding.

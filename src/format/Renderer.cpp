@@ -102,10 +102,10 @@ void writeComponent(TextSink& sink, const ComponentToken& token, const Component
     const double v = values[static_cast<std::size_t>(token.component)];
     switch (token.style) {
         case ColorOutputStyle::twoDigitHex:
-            writeHex(sink, roundToInt64(v * 255), token.uppercase);
+            writeScaledHex(sink, v * 255, token.uppercase);
             break;
         case ColorOutputStyle::oneDigitHex:
-            writeHex(sink, roundToInt64(v * 255), token.uppercase);
+            writeScaledHex(sink, v * 255, token.uppercase);
             sink.dropLast();  // leaves the high digit of a two-digit value
             break;
         case ColorOutputStyle::integer:

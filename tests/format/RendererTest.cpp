@@ -79,6 +79,10 @@ TEST(Render, WritesDefinedTextForAnyComponent) {
                    "{rr}|{Rx}|{r}|{r%}|{r.}|{gg}|{Gx}|{bb}|{bx}|{b}|{b%}|{b.}",
                    "1fe|1F|510|200|2.0|100|10|00|0|-128|-50|-0.5");
     expectRendered({2, 0, 0, 1}, "{h}|{l}|{s}", "0|100|9223372036854775807");
+    // Where one byte ends: 255.5 and more take three digits; halves round up from 0.
+    expectRendered({255.5 / 255, std::nextafter(255.5 / 255, 0.0), 254.5 / 255, 1},
+                   "{rr}|{gg}|{bb}|{rx}|{gx}", "100|ff|ff|10|f");
+    expectRendered({-0.4 / 255, 0.5 / 255, 0.49999 / 255, 1}, "{rr}|{gg}|{bb}", "00|01|00");
     expectRendered({1e300, -1e300, -0.0, 1}, "{r}|{rr}|{g}|{gg}|{bb}|{b}|{b.}",
                    "9223372036854775807|7fffffffffffffff|-9223372036854775808|00|00|0|-0.0");
     // Precision 0 keeps the integer digits: only zeros after a point are trimmed.
@@ -128,6 +132,32 @@ TEST(Render, DecimalStyleAgreesWithPrintf) {
         const std::string all = printfDecimal(v, 1074);
         EXPECT_EQ(render(tokenize("{r.1074}|{r.5000}|{r.99999999999999999999999}"), {v, 0, 0, 1}),
                   all + "|" + all + "|" + all);
+    }
+}
+
+// The text is appended to what the string holds, however long either grows.
+TEST(Render, AppendsToTheStringGiven) {
+    const ColorValue c{188 / 255.0, 227 / 255.0, 104 / 255.0, 1.0};
+    std::string longFormat;
+    std::string longText;
+    for (int i = 0; i < 100; ++i) {
+        longFormat += "ab{rx}{gg}{r.3}{h}";
+        longText += "abbe30.73779";
+    }
+    const std::pair<std::string, std::string> cases[] = {
+        {"{rx}", "b"},
+        {"{r}{h}{s}{l}",
+         "1887969"
+         "65"},
+        {std::string(300, '-') + "{RR}", std::string(300, '-') + "BC"},
+        {longFormat, longText}};
+    for (const std::string& prefix : {std::string(), std::string("x"), std::string(200, 'y')}) {
+        for (const auto& [format, text] : cases) {
+            SCOPED_TRACE(format.substr(0, 40) + " after " + std::to_string(prefix.size()));
+            std::string out = prefix;
+            renderInto(tokenize(format), c, out);
+            EXPECT_EQ(out, prefix + text);
+        }
     }
 }
 
