@@ -126,7 +126,8 @@ private:
 // being read. Each handler consumes one character in one state and returns the next state.
 class TokenizerRun {
 public:
-    explicit TokenizerRun(GraphemeReader& reader) : reader_(reader), pendingText_(reader) {
+    TokenizerRun(GraphemeReader& reader, TokenList& tokens)
+        : reader_(reader), tokens_(tokens), pendingText_(reader) {
         // Room for the usual number of tokens; a reference takes at least three bytes.
         constexpr std::size_t maxReserved = 16;
         tokens_.reserve(std::min(reader.text().size() / 2 + 1, maxReserved));
@@ -138,22 +139,33 @@ public:
     TokenizerState afterLetter(int ch);
     TokenizerState precisionDigits(int ch);
     TokenizerState expectClose(int ch);
-    TokenList finish();
+    void finish();
 
 private:
     TokenizerState append(int ch, TokenizerState next) {
         pendingText_.appendCurrent(ch);
         return next;
     }
-    void flushLiteral();
+    // Emits the pending text as a literal, if there is any.
+    void flushLiteral() {
+        if (!pendingText_.empty()) {
+            emitLiteral();
+        }
+    }
+    void emitLiteral();
     void resetReference();
     TokenizerState emit();
     TokenizerState abandon(int ch);
 
     GraphemeReader& reader_;
-    TokenList tokens_;
+    TokenList& tokens_;
     PendingText pendingText_;
-    ComponentToken reference_;
+    // The reference being read. Its fields are kept apart and the token is built only when
+    // it is emitted: stored bytewise and read back as a whole, a token would stall the
+    // processor's store forwarding.
+    const LetterEntry* entry_ = nullptr;
+    ColorOutputStyle style_ = ColorOutputStyle::integer;
+    std::int64_t precision_ = 0;
     int letter_ = -1;  // the component letter as written; -1 while none was read
     std::optional<std::int64_t> digits_;
 };
@@ -184,7 +196,9 @@ TokenizerState TokenizerRun::openBrace(int ch) {
     if (!entry) {
         return abandon(ch);
     }
-    reference_ = ComponentToken{entry->component, entry->style, entry->precision, isUpperCase(ch)};
+    entry_ = entry;
+    style_ = entry->style;
+    precision_ = entry->precision;
     letter_ = ch;
     return append(ch, TokenizerState::afterLetter);
 }
@@ -194,20 +208,20 @@ TokenizerState TokenizerRun::afterLetter(int ch) {
         return emit();
     }
     if (ch == letter_ && isHexLetter(ch)) {
-        reference_.style = ColorOutputStyle::twoDigitHex;
+        style_ = ColorOutputStyle::twoDigitHex;
         return append(ch, TokenizerState::expectClose);
     }
     if (ch == 'x' && isHexLetter(letter_)) {
-        reference_.style = ColorOutputStyle::oneDigitHex;
+        style_ = ColorOutputStyle::oneDigitHex;
         return append(ch, TokenizerState::expectClose);
     }
     if (ch == '.') {
-        reference_.style = ColorOutputStyle::decimal;
-        reference_.precision = defaultDecimalPrecision;
+        style_ = ColorOutputStyle::decimal;
+        precision_ = defaultDecimalPrecision;
         return append(ch, TokenizerState::precisionDigits);
     }
     if (ch == '%') {
-        reference_.style = ColorOutputStyle::percent;
+        style_ = ColorOutputStyle::percent;
         return append(ch, TokenizerState::expectClose);
     }
     return abandon(ch);
@@ -216,7 +230,7 @@ TokenizerState TokenizerRun::afterLetter(int ch) {
 TokenizerState TokenizerRun::precisionDigits(int ch) {
     if (ch == '}') {
         if (digits_) {
-            reference_.precision = *digits_;
+            precision_ = *digits_;
         }
         return emit();
     }
@@ -235,29 +249,25 @@ TokenizerState TokenizerRun::expectClose(int ch) {
     return ch == '}' ? emit() : abandon(ch);
 }
 
-TokenList TokenizerRun::finish() {
+void TokenizerRun::finish() {
     flushLiteral();
-    return std::move(tokens_);
 }
 
-void TokenizerRun::flushLiteral() {
-    if (!pendingText_.empty()) {
-        // Built in place: the token list is the text's only copy.
-        auto& literal =
-            std::get<LiteralToken>(tokens_.emplace_back(std::in_place_type<LiteralToken>));
-        pendingText_.moveInto(literal.text);
-    }
+void TokenizerRun::emitLiteral() {
+    // Built in place: the token list is the text's only copy.
+    auto& literal = std::get<LiteralToken>(tokens_.emplace_back(std::in_place_type<LiteralToken>));
+    pendingText_.moveInto(literal.text);
 }
 
 void TokenizerRun::resetReference() {
-    reference_ = ComponentToken{};
     letter_ = -1;
     digits_.reset();
 }
 
 // The reference's raw text is dropped, and so is the closing brace.
 TokenizerState TokenizerRun::emit() {
-    tokens_.emplace_back(reference_);
+    tokens_.emplace_back(
+        ComponentToken{entry_->component, style_, precision_, isUpperCase(letter_)});
     resetReference();
     pendingText_.clearThroughCurrent();
     return TokenizerState::inText;
@@ -274,7 +284,8 @@ TokenizerState TokenizerRun::abandon(int ch) {
 
 TokenList tokenize(std::string_view formatString) {
     GraphemeReader reader(formatString);
-    TokenizerRun run(reader);
+    TokenList tokens;  // returned without a move
+    TokenizerRun run(reader, tokens);
     TokenizerState state = TokenizerState::inText;
     for (int ch = reader.next(); ch != GraphemeReader::endOfText; ch = reader.next()) {
         switch (state) {
@@ -298,7 +309,8 @@ TokenList tokenize(std::string_view formatString) {
                 break;
         }
     }
-    return run.finish();
+    run.finish();
+    return tokens;
 }
 
 }  // namespace hueloupe
