@@ -1,4 +1,5 @@
 #include "app/AppDelegate.h"
+#include "platform/WindowOrder.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -64,9 +65,7 @@ void AppDelegate::applicationWillFinishLaunching() {
     populateColorFormatChoices();
     connect(colorPanel_, &ColorPanel::colorChanged, this, &AppDelegate::colorPanelDidChange);
     updateFormatterPlaygroundValues();
-    window_->show();
-    window_->raise();
-    window_->activateWindow();
+    makeKeyAndOrderFront(*window_);
 }
 
 void AppDelegate::colorSelected(const ColorValue& color) {

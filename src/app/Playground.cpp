@@ -4,6 +4,7 @@
 
 #include "app/AppDelegate.h"
 #include "format/ColorFormatter.h"
+#include "platform/WindowOrder.h"
 #include "ui/InterfaceLoader.h"
 #include "ui/ModernColorWell.h"
 
@@ -11,9 +12,7 @@ namespace hueloupe {
 
 void AppDelegate::showPlaygroundWindow() {
     ensurePlaygroundWindow();
-    playgroundWindow_->show();
-    playgroundWindow_->raise();
-    playgroundWindow_->activateWindow();
+    makeKeyAndOrderFront(*playgroundWindow_);
 }
 
 void AppDelegate::ensurePlaygroundWindow() {

@@ -1,4 +1,5 @@
 #include "platform/ColorPanel.h"
+#include "platform/WindowOrder.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -66,9 +67,7 @@ void ColorPanel::show() {
     if (!dialog_) {
         makeDialog();
     }
-    dialog_->show();
-    dialog_->raise();
-    dialog_->activateWindow();
+    makeKeyAndOrderFront(*dialog_);
 }
 
 void ColorPanel::hide() {
