@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The baseline for the startup benchmark: a bare Qt window with three widgets.
 #include <QApplication>
 #include <QLabel>

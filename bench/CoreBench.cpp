@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: MIT
 #include <benchmark/benchmark.h>
 
 #include <optional>
 
 #include "Corpus.h"
-#include "colour/CssColor.h"
-#include "colour/Lowercase.h"
-#include "format/OutputFormats.h"
-#include "format/Renderer.h"
-#include "format/Tokenizer.h"
+#include "CssColor.h"
+#include "Lowercase.h"
+#include "OutputFormats.h"
+#include "Renderer.h"
+#include "Tokenizer.h"
 
 namespace hueloupe::bench {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One loupe update, what each pointer move costs: read the device pixels around the pointer
 // from the real screen, enlarge them and paint the loupe's face. Needs an X display (the
 // bench script starts Xvfb). Target: 2 ms or less per update.
@@ -9,10 +10,10 @@
 #include <QPainter>
 #include <QScreen>
 
-#include "ui/LoupeGeometry.h"
-#include "ui/LoupeRenderer.h"
-#include "ui/LoupeWindow.h"
-#include "ui/ScreenSampler.h"
+#include "LoupeGeometry.h"
+#include "LoupeRenderer.h"
+#include "LoupeWindow.h"
+#include "ScreenSampler.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Starts a program and reports the time from exec to its first top-level window being mapped
 // (MapNotify on the root window, no polling), then its resident memory one second later.
 // Usage: startup_probe PROGRAM [ARGS...]   (DISPLAY must be set)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Wall time of `hueloupe-cli convert` over the whole corpus: median of 15 runs.
 # Usage: bench/cli-bench.sh [path/to/hueloupe-cli] [corpus]
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Startup time (exec to the main window mapped) and resident memory 1 s later, median of N runs,
 # for Hueloupe, a bare Qt window and the peers that are installed, on a private Xvfb.
 # Usage: bench/startup.sh [runs]     (HUELOUPE_BENCH_PEERS=1 installs the peers first)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as CSS colour text. Checks that every colour lies in 0..1, that the
 // memoised and the plain reading agree, that the whole-form shortcut agrees with the full
 // search, and that the hand-written matcher finds what the standard regex finds (on short
@@ -10,10 +11,10 @@
 #include <string>
 #include <string_view>
 
-#include "colour/CssColor.h"
-#include "colour/CssForms.h"
-#include "colour/CssPatterns.h"
-#include "colour/Lowercase.h"
+#include "CssColor.h"
+#include "CssForms.h"
+#include "CssPatterns.h"
+#include "Lowercase.h"
 
 namespace {
 

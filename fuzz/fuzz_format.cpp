@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tokenizes and renders arbitrary format strings with arbitrary colours (NaN, infinities,
 // huge and negative components included) and checks that the output is valid UTF-8.
 #include <cstddef>
@@ -8,9 +9,9 @@
 #include <string_view>
 #include <variant>
 
-#include "colour/ColorValue.h"
-#include "format/Renderer.h"
-#include "format/Tokenizer.h"
+#include "ColorValue.h"
+#include "Renderer.h"
+#include "Tokenizer.h"
 
 namespace {
 

@@ -1,20 +1,21 @@
-#include "app/AppDelegate.h"
-#include "platform/WindowOrder.h"
+// SPDX-License-Identifier: MIT
+#include "AppDelegate.h"
+#include "WindowOrder.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 
-#include "colour/CssColor.h"
-#include "format/ColorFormatter.h"
-#include "history/ColorHistoryView.h"
-#include "platform/ColorPanel.h"
-#include "platform/Preferences.h"
-#include "ui/CopyPopUpButton.h"
-#include "ui/InterfaceLoader.h"
-#include "ui/MainWindow.h"
-#include "ui/ModernColorWell.h"
+#include "ColorFormatter.h"
+#include "ColorHistoryView.h"
+#include "ColorPanel.h"
+#include "CopyPopUpButton.h"
+#include "CssColor.h"
+#include "InterfaceLoader.h"
+#include "MainWindow.h"
+#include "ModernColorWell.h"
+#include "Preferences.h"
 
 namespace hueloupe {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
@@ -5,9 +6,9 @@
 #include <functional>
 #include <memory>
 
-#include "history/ColorHistoryViewDelegate.h"
-#include "ui/ApplicationDelegate.h"
-#include "ui/ModernColorWellDelegate.h"
+#include "ApplicationDelegate.h"
+#include "ColorHistoryViewDelegate.h"
+#include "ModernColorWellDelegate.h"
 
 class QClipboard;
 class QLabel;

@@ -1,4 +1,5 @@
-#include "app/CommandLine.h"
+// SPDX-License-Identifier: MIT
+#include "CommandLine.h"
 
 #include <string_view>
 

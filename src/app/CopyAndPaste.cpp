@@ -1,16 +1,17 @@
+// SPDX-License-Identifier: MIT
 // Copy and paste of colour text through the system clipboard, as plain text.
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMimeData>
 
-#include "app/AppDelegate.h"
-#include "colour/CssColor.h"
-#include "format/ColorFormatter.h"
-#include "history/ColorHistoryView.h"
-#include "platform/Preferences.h"
-#include "ui/CopyPopUpButton.h"
-#include "ui/FormatMenuItem.h"
-#include "ui/ModernColorWell.h"
+#include "AppDelegate.h"
+#include "ColorFormatter.h"
+#include "ColorHistoryView.h"
+#include "CopyPopUpButton.h"
+#include "CssColor.h"
+#include "FormatMenuItem.h"
+#include "ModernColorWell.h"
+#include "Preferences.h"
 
 namespace hueloupe {
 

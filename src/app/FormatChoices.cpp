@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 // The copy button's menu of output formats, as the controller builds and retitles it.
-#include "app/AppDelegate.h"
-#include "format/ColorFormatter.h"
-#include "format/OutputFormats.h"
-#include "platform/Preferences.h"
-#include "ui/CopyPopUpButton.h"
-#include "ui/FormatMenuItem.h"
-#include "ui/ModernColorWell.h"
+#include "AppDelegate.h"
+#include "ColorFormatter.h"
+#include "CopyPopUpButton.h"
+#include "FormatMenuItem.h"
+#include "ModernColorWell.h"
+#include "OutputFormats.h"
+#include "Preferences.h"
 
 namespace hueloupe {
 

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // The formatter playground: the current colour through whatever format string is typed.
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/AppDelegate.h"
-#include "format/ColorFormatter.h"
-#include "platform/WindowOrder.h"
-#include "ui/InterfaceLoader.h"
-#include "ui/ModernColorWell.h"
+#include "AppDelegate.h"
+#include "ColorFormatter.h"
+#include "InterfaceLoader.h"
+#include "ModernColorWell.h"
+#include "WindowOrder.h"
 
 namespace hueloupe {
 

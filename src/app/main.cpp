@@ -1,15 +1,16 @@
+// SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <cstdio>
 #include <string>
 
-#include "app/AppDelegate.h"
-#include "app/CommandLine.h"
-#include "format/Renderer.h"
-#include "platform/Preferences.h"
-#include "ui/DesktopMagnifier.h"
-#include "ui/InterfaceLoader.h"
-#include "ui/PortalMagnifier.h"
-#include "ui/ScreenMagnifier.h"
+#include "AppDelegate.h"
+#include "CommandLine.h"
+#include "DesktopMagnifier.h"
+#include "InterfaceLoader.h"
+#include "PortalMagnifier.h"
+#include "Preferences.h"
+#include "Renderer.h"
+#include "ScreenMagnifier.h"
 
 int main(int argc, char** argv) {
     std::string answer;

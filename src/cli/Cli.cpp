@@ -1,14 +1,15 @@
-#include "cli/Cli.h"
+// SPDX-License-Identifier: MIT
+#include "Cli.h"
 
 #include <string>
 #include <vector>
 
-#include "cli/BufferedOutput.h"
-#include "cli/LineReader.h"
-#include "colour/CssColor.h"
-#include "format/OutputFormats.h"
-#include "format/Renderer.h"
-#include "format/Tokenizer.h"
+#include "BufferedOutput.h"
+#include "CssColor.h"
+#include "LineReader.h"
+#include "OutputFormats.h"
+#include "Renderer.h"
+#include "Tokenizer.h"
 
 namespace hueloupe::cli {
 namespace {

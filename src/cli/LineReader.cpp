@@ -1,4 +1,5 @@
-#include "cli/LineReader.h"
+// SPDX-License-Identifier: MIT
+#include "LineReader.h"
 
 #include <cstring>
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
-#include "cli/Cli.h"
+#include "Cli.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string_view> args(argv + 1, argv + argc);

@@ -1,4 +1,5 @@
-#include "colour/ColorValue.h"
+// SPDX-License-Identifier: MIT
+#include "ColorValue.h"
 
 #include <cmath>
 

@@ -1,6 +1,7 @@
-#include "colour/CssByteMasks.h"
+// SPDX-License-Identifier: MIT
+#include "CssByteMasks.h"
 
-#include "colour/WordLoads.h"
+#include "WordLoads.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>

@@ -1,13 +1,14 @@
-#include "colour/CssColor.h"
+// SPDX-License-Identifier: MIT
+#include "CssColor.h"
 
 #include <cstdint>
 #include <string>
 
-#include "colour/CssForms.h"
-#include "colour/CssMemo.h"
-#include "colour/Lowercase.h"
-#include "colour/NamedColors.h"
-#include "colour/WordLoads.h"
+#include "CssForms.h"
+#include "CssMemo.h"
+#include "Lowercase.h"
+#include "NamedColors.h"
+#include "WordLoads.h"
 
 namespace hueloupe {
 

@@ -1,10 +1,11 @@
-#include "colour/CssForms.h"
+// SPDX-License-Identifier: MIT
+#include "CssForms.h"
 
 #include <array>
 #include <cstdint>
 
-#include "colour/CssNumbers.h"
-#include "colour/CssPatterns.h"
+#include "CssNumbers.h"
+#include "CssPatterns.h"
 
 namespace hueloupe::css {
 

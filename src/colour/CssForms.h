@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>
 #include <string_view>
 
-#include "colour/ColorValue.h"
+#include "ColorValue.h"
 
 namespace hueloupe::css {
 

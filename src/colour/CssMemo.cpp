@@ -1,10 +1,11 @@
-#include "colour/CssMemo.h"
+// SPDX-License-Identifier: MIT
+#include "CssMemo.h"
 
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
-#include "colour/WordLoads.h"
+#include "WordLoads.h"
 
 namespace hueloupe {
 

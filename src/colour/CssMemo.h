@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>
@@ -6,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "colour/ColorValue.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

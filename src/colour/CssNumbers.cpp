@@ -1,4 +1,5 @@
-#include "colour/CssNumbers.h"
+// SPDX-License-Identifier: MIT
+#include "CssNumbers.h"
 
 #include <array>
 #include <charconv>

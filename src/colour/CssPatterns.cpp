@@ -1,4 +1,5 @@
-#include "colour/CssPatterns.h"
+// SPDX-License-Identifier: MIT
+#include "CssPatterns.h"
 
 #include <bit>
 #include <cstddef>

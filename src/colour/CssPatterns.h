@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>
 #include <optional>
 #include <string_view>
 
-#include "colour/CssByteMasks.h"
+#include "CssByteMasks.h"
 
 namespace hueloupe::css {
 

@@ -1,4 +1,5 @@
-#include "colour/Lowercase.h"
+// SPDX-License-Identifier: MIT
+#include "Lowercase.h"
 
 #include <utf8proc.h>
 

@@ -1,4 +1,5 @@
-#include "colour/NamedColors.h"
+// SPDX-License-Identifier: MIT
+#include "NamedColors.h"
 
 #include <cstddef>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
@@ -5,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "colour/ColorValue.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

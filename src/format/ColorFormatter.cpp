@@ -1,9 +1,10 @@
-#include "format/ColorFormatter.h"
+// SPDX-License-Identifier: MIT
+#include "ColorFormatter.h"
 
 #include <utility>
 
-#include "format/Renderer.h"
-#include "format/Tokenizer.h"
+#include "Renderer.h"
+#include "Tokenizer.h"
 
 namespace hueloupe {
 

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "colour/ColorValue.h"
-#include "format/ColorToken.h"
+#include "ColorToken.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

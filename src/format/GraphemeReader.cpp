@@ -1,4 +1,5 @@
-#include "format/GraphemeReader.h"
+// SPDX-License-Identifier: MIT
+#include "GraphemeReader.h"
 
 #include <utf8proc.h>
 

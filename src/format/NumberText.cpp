@@ -1,4 +1,5 @@
-#include "format/NumberText.h"
+// SPDX-License-Identifier: MIT
+#include "NumberText.h"
 
 #include <algorithm>
 #include <array>

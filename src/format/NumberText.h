@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <array>
@@ -8,7 +9,7 @@
 #include <limits>
 #include <string_view>
 
-#include "format/TextSink.h"
+#include "TextSink.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "format/Renderer.h"
+// SPDX-License-Identifier: MIT
+#include "Renderer.h"
 
 #include <algorithm>
 #include <array>
@@ -7,8 +8,8 @@
 #include <utility>
 #include <variant>
 
-#include "format/NumberText.h"
-#include "format/TextSink.h"
+#include "NumberText.h"
+#include "TextSink.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "format/Tokenizer.h"
+// SPDX-License-Identifier: MIT
+#include "Tokenizer.h"
 
 #include <algorithm>
 #include <array>
@@ -7,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "format/GraphemeReader.h"
+#include "GraphemeReader.h"
 
 namespace hueloupe {
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <string_view>
 
-#include "format/ColorToken.h"
+#include "ColorToken.h"
 
 namespace hueloupe {
 

@@ -1,10 +1,11 @@
-#include "history/ColorHistory.h"
+// SPDX-License-Identifier: MIT
+#include "ColorHistory.h"
 
 #include <algorithm>
 
-#include "colour/CssColor.h"
-#include "format/ColorFormatter.h"
-#include "platform/Preferences.h"
+#include "ColorFormatter.h"
+#include "CssColor.h"
+#include "Preferences.h"
 
 namespace hueloupe {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QString>
@@ -6,8 +7,8 @@
 #include <optional>
 #include <vector>
 
-#include "colour/ColorValue.h"
-#include "history/ChipGeometry.h"
+#include "ChipGeometry.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

@@ -1,13 +1,14 @@
-#include "history/ColorHistoryView.h"
+// SPDX-License-Identifier: MIT
+#include "ColorHistoryView.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
-#include "history/ChipGeometry.h"
-#include "history/ColorHistoryViewDelegate.h"
-#include "platform/ColorAdapters.h"
-#include "platform/Preferences.h"
+#include "ChipGeometry.h"
+#include "ColorAdapters.h"
+#include "ColorHistoryViewDelegate.h"
+#include "Preferences.h"
 
 namespace hueloupe {
 

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QWidget>
 #include <optional>
 #include <vector>
 
-#include "colour/ColorValue.h"
-#include "history/ColorHistory.h"
+#include "ColorHistory.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "colour/ColorValue.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "platform/ColorAdapters.h"
+// SPDX-License-Identifier: MIT
+#include "ColorAdapters.h"
 
 namespace hueloupe {
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QColor>
 #include <QMetaType>
 
-#include "colour/ColorValue.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

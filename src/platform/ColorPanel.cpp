@@ -1,11 +1,12 @@
-#include "platform/ColorPanel.h"
-#include "platform/WindowOrder.h"
+// SPDX-License-Identifier: MIT
+#include "ColorPanel.h"
+#include "WindowOrder.h"
 
 #include <QApplication>
 #include <QColorDialog>
 #include <QPointer>
 
-#include "platform/ColorAdapters.h"
+#include "ColorAdapters.h"
 
 namespace hueloupe {
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QObject>
 #include <memory>
 
-#include "colour/ColorValue.h"
-#include "platform/ColorAdapters.h"
+#include "ColorAdapters.h"
+#include "ColorValue.h"
 
 class QColor;
 class QColorDialog;

@@ -1,4 +1,5 @@
-#include "platform/InMemoryPreferences.h"
+// SPDX-License-Identifier: MIT
+#include "InMemoryPreferences.h"
 
 namespace hueloupe {
 

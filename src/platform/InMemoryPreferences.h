@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/Preferences.h"
+#include "Preferences.h"
 
 namespace hueloupe {
 

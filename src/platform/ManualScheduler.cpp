@@ -1,4 +1,5 @@
-#include "platform/ManualScheduler.h"
+// SPDX-License-Identifier: MIT
+#include "ManualScheduler.h"
 
 #include <algorithm>
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
-#include "platform/Scheduler.h"
+#include "Scheduler.h"
 
 namespace hueloupe {
 

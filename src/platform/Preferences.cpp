@@ -1,8 +1,9 @@
-#include "platform/Preferences.h"
+// SPDX-License-Identifier: MIT
+#include "Preferences.h"
 
 #include <QLocale>
 
-#include "platform/SettingsPreferences.h"
+#include "SettingsPreferences.h"
 
 namespace hueloupe {
 

@@ -1,10 +1,11 @@
-#include "platform/SettingsPreferences.h"
+// SPDX-License-Identifier: MIT
+#include "SettingsPreferences.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "platform/SettingsValues.h"
+#include "SettingsValues.h"
 
 namespace hueloupe {
 

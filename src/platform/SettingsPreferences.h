@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QSettings>
 #include <memory>
 
-#include "platform/Preferences.h"
+#include "Preferences.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "platform/SettingsValues.h"
+// SPDX-License-Identifier: MIT
+#include "SettingsValues.h"
 
 #include <QStringList>
 #include <QVariantList>

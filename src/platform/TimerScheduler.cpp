@@ -1,4 +1,5 @@
-#include "platform/TimerScheduler.h"
+// SPDX-License-Identifier: MIT
+#include "TimerScheduler.h"
 
 #include <QCoreApplication>
 #include <QTimer>

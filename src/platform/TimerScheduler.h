@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "platform/Scheduler.h"
+#include "Scheduler.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "platform/Token.h"
+// SPDX-License-Identifier: MIT
+#include "Token.h"
 
 #include <QUuid>
 

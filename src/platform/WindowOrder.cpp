@@ -1,4 +1,5 @@
-#include "platform/WindowOrder.h"
+// SPDX-License-Identifier: MIT
+#include "WindowOrder.h"
 
 #include <QWidget>
 

@@ -1,4 +1,5 @@
-#include "ui/ActionlessLayerDelegate.h"
+// SPDX-License-Identifier: MIT
+#include "ActionlessLayerDelegate.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "ui/ApplicationDelegate.h"
+// SPDX-License-Identifier: MIT
+#include "ApplicationDelegate.h"
 
 namespace hueloupe {
 namespace {

@@ -1,4 +1,5 @@
-#include "ui/ApplicationState.h"
+// SPDX-License-Identifier: MIT
+#include "ApplicationState.h"
 
 #include <QGuiApplication>
 #include <QWidget>

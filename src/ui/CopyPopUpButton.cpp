@@ -1,13 +1,14 @@
-#include "ui/CopyPopUpButton.h"
+// SPDX-License-Identifier: MIT
+#include "CopyPopUpButton.h"
 
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
-#include "format/ColorFormatter.h"
-#include "platform/Token.h"
-#include "ui/FormatMenuItem.h"
+#include "ColorFormatter.h"
+#include "FormatMenuItem.h"
+#include "Token.h"
 
 namespace hueloupe {
 

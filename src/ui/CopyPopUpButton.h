@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
@@ -7,8 +8,8 @@
 #include <QPushButton>
 #include <QString>
 
-#include "platform/Scheduler.h"
-#include "ui/CopyPopUpButtonCell.h"
+#include "CopyPopUpButtonCell.h"
+#include "Scheduler.h"
 
 class QMenu;
 

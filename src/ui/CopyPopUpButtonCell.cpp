@@ -1,4 +1,5 @@
-#include "ui/CopyPopUpButtonCell.h"
+// SPDX-License-Identifier: MIT
+#include "CopyPopUpButtonCell.h"
 
 #include <cmath>
 
@@ -8,8 +9,8 @@
 #include <QPainter>
 #include <QPalette>
 
-#include "format/ColorFormatter.h"
-#include "platform/ColorAdapters.h"
+#include "ColorAdapters.h"
+#include "ColorFormatter.h"
 
 // Resources of a static library are registered by name, from the global namespace.
 static void registerUiResources() {

@@ -1,10 +1,11 @@
-#include "ui/DesktopMagnifier.h"
+// SPDX-License-Identifier: MIT
+#include "DesktopMagnifier.h"
 
 #include <utility>
 
 #include <QCursor>
 
-#include "ui/ScreenMagnifier.h"
+#include "ScreenMagnifier.h"
 
 namespace hueloupe {
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <QPointF>
 
-#include "ui/Magnifier.h"
-#include "ui/PickerChoice.h"
+#include "Magnifier.h"
+#include "PickerChoice.h"
 
 namespace hueloupe {
 

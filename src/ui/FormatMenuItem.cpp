@@ -1,6 +1,7 @@
-#include "ui/FormatMenuItem.h"
+// SPDX-License-Identifier: MIT
+#include "FormatMenuItem.h"
 
-#include "format/ColorFormatter.h"
+#include "ColorFormatter.h"
 
 namespace hueloupe {
 

@@ -1,11 +1,12 @@
-#include "ui/InterfaceLoader.h"
+// SPDX-License-Identifier: MIT
+#include "InterfaceLoader.h"
 
 #include <QLayout>
 
-#include "history/ColorHistoryView.h"
-#include "ui/CopyPopUpButton.h"
-#include "ui/MainWindow.h"
-#include "ui/ModernColorWell.h"
+#include "ColorHistoryView.h"
+#include "CopyPopUpButton.h"
+#include "MainWindow.h"
+#include "ModernColorWell.h"
 #include "ui_MainWindow.h"
 #include "ui_PlaygroundWindow.h"
 

@@ -1,4 +1,5 @@
-#include "ui/LoupeGeometry.h"
+// SPDX-License-Identifier: MIT
+#include "LoupeGeometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>
@@ -8,7 +9,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "colour/ColorValue.h"
+#include "ColorValue.h"
 
 // Pure geometry of the screen loupe. Device pixels are counted from the screen's top-left
 // corner; logical positions are Qt's device-independent coordinates.

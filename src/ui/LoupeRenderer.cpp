@@ -1,10 +1,11 @@
-#include "ui/LoupeRenderer.h"
+// SPDX-License-Identifier: MIT
+#include "LoupeRenderer.h"
 
 #include <QFontDatabase>
 #include <QPainter>
 
-#include "platform/ColorAdapters.h"
-#include "ui/LoupeGeometry.h"
+#include "ColorAdapters.h"
+#include "LoupeGeometry.h"
 
 namespace hueloupe {
 

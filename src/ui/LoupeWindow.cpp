@@ -1,4 +1,5 @@
-#include "ui/LoupeWindow.h"
+// SPDX-License-Identifier: MIT
+#include "LoupeWindow.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -7,9 +8,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "ui/LoupeGeometry.h"
-#include "ui/LoupeRenderer.h"
-#include "ui/ScreenSampler.h"
+#include "LoupeGeometry.h"
+#include "LoupeRenderer.h"
+#include "ScreenSampler.h"
 
 namespace hueloupe {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>
@@ -7,7 +8,7 @@
 #include <QScreen>
 #include <QWidget>
 
-#include "colour/ColorValue.h"
+#include "ColorValue.h"
 
 namespace hueloupe {
 

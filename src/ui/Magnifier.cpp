@@ -1,6 +1,7 @@
-#include "ui/Magnifier.h"
+// SPDX-License-Identifier: MIT
+#include "Magnifier.h"
 
-#include "ui/ScreenMagnifier.h"
+#include "ScreenMagnifier.h"
 
 namespace hueloupe {
 

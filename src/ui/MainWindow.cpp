@@ -1,10 +1,11 @@
-#include "ui/MainWindow.h"
+// SPDX-License-Identifier: MIT
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
 
-#include "ui/ApplicationDelegate.h"
+#include "ApplicationDelegate.h"
 
 namespace hueloupe {
 

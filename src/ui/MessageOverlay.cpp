@@ -1,12 +1,13 @@
-#include "ui/MessageOverlay.h"
+// SPDX-License-Identifier: MIT
+#include "MessageOverlay.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
 #include <QPropertyAnimation>
 
-#include "ui/ActionlessLayerDelegate.h"
-#include "ui/OverlayGeometry.h"
+#include "ActionlessLayerDelegate.h"
+#include "OverlayGeometry.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "ui/ModernColorWell.h"
+// SPDX-License-Identifier: MIT
+#include "ModernColorWell.h"
 
 #include <utility>
 
@@ -6,12 +7,12 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "platform/ColorAdapters.h"
-#include "platform/Token.h"
-#include "ui/ApplicationState.h"
-#include "ui/MessageOverlay.h"
-#include "ui/ModernColorWellDelegate.h"
-#include "ui/OverlayGeometry.h"
+#include "ApplicationState.h"
+#include "ColorAdapters.h"
+#include "MessageOverlay.h"
+#include "ModernColorWellDelegate.h"
+#include "OverlayGeometry.h"
+#include "Token.h"
 
 namespace hueloupe {
 

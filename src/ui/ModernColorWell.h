@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>
@@ -6,10 +7,10 @@
 #include <QString>
 #include <QWidget>
 
-#include "colour/ColorValue.h"
-#include "platform/Scheduler.h"
-#include "ui/ActionlessLayerDelegate.h"
-#include "ui/Magnifier.h"
+#include "ActionlessLayerDelegate.h"
+#include "ColorValue.h"
+#include "Magnifier.h"
+#include "Scheduler.h"
 
 namespace hueloupe {
 

@@ -1,4 +1,5 @@
-#include "ui/OverlayGeometry.h"
+// SPDX-License-Identifier: MIT
+#include "OverlayGeometry.h"
 
 #include <algorithm>
 

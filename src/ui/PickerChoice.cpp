@@ -1,4 +1,5 @@
-#include "ui/PickerChoice.h"
+// SPDX-License-Identifier: MIT
+#include "PickerChoice.h"
 
 #include <QGuiApplication>
 #include <QtGlobal>

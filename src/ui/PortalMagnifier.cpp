@@ -1,4 +1,5 @@
-#include "ui/PortalMagnifier.h"
+// SPDX-License-Identifier: MIT
+#include "PortalMagnifier.h"
 
 #include <cmath>
 #include <utility>
@@ -11,7 +12,7 @@
 #include <QDBusVariant>
 #include <QVariantMap>
 
-#include "platform/Token.h"
+#include "Token.h"
 
 namespace hueloupe {
 

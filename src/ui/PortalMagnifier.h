@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <optional>
@@ -7,7 +8,7 @@
 #include <QObject>
 #include <QString>
 
-#include "ui/Magnifier.h"
+#include "Magnifier.h"
 
 namespace hueloupe {
 

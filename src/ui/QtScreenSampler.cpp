@@ -1,4 +1,5 @@
-#include "ui/QtScreenSampler.h"
+// SPDX-License-Identifier: MIT
+#include "QtScreenSampler.h"
 
 #include <cmath>
 
@@ -6,7 +7,7 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "ui/LoupeGeometry.h"
+#include "LoupeGeometry.h"
 
 namespace hueloupe {
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/ScreenSampler.h"
+#include "ScreenSampler.h"
 
 namespace hueloupe {
 

@@ -1,9 +1,10 @@
-#include "ui/ScreenMagnifier.h"
+// SPDX-License-Identifier: MIT
+#include "ScreenMagnifier.h"
 
 #include <QCursor>
 
-#include "ui/LoupeWindow.h"
-#include "ui/ScreenSampler.h"
+#include "LoupeWindow.h"
+#include "ScreenSampler.h"
 
 namespace hueloupe {
 

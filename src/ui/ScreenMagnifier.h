@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <memory>
 
 #include <QPointF>
 
-#include "ui/Magnifier.h"
+#include "Magnifier.h"
 
 namespace hueloupe {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The application: the controller on the real interface, its menu commands, the command line.
 #include <QApplication>
 #include <QClipboard>
@@ -7,20 +8,20 @@
 #include <QMenuBar>
 #include <QTest>
 
-#include "app/AppDelegate.h"
-#include "app/CommandLine.h"
-#include "format/ColorFormatter.h"
-#include "format/OutputFormats.h"
-#include "history/ColorHistoryView.h"
-#include "platform/ColorPanel.h"
-#include "platform/InMemoryPreferences.h"
-#include "platform/ManualScheduler.h"
-#include "ui/CopyPopUpButton.h"
-#include "ui/FormatMenuItem.h"
-#include "ui/InterfaceLoader.h"
-#include "ui/MainWindow.h"
-#include "ui/MessageOverlay.h"
-#include "ui/ModernColorWell.h"
+#include "AppDelegate.h"
+#include "ColorFormatter.h"
+#include "ColorHistoryView.h"
+#include "ColorPanel.h"
+#include "CommandLine.h"
+#include "CopyPopUpButton.h"
+#include "FormatMenuItem.h"
+#include "InMemoryPreferences.h"
+#include "InterfaceLoader.h"
+#include "MainWindow.h"
+#include "ManualScheduler.h"
+#include "MessageOverlay.h"
+#include "ModernColorWell.h"
+#include "OutputFormats.h"
 
 using namespace hueloupe;
 

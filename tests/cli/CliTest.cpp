@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -5,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/Cli.h"
+#include "Cli.h"
 
 namespace hueloupe::cli {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "colour/CssColor.h"
+#include "CssColor.h"
 
 namespace hueloupe {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Compares fast readings with plain references on generated texts: the hand-written matcher
 // with the standard library's ECMAScript regex (which follows the four patterns literally and
 // recurses per character, so texts stay short), the whole-text shortcut with the full search,
@@ -9,10 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "colour/CssColor.h"
-#include "colour/CssForms.h"
-#include "colour/CssPatterns.h"
-#include "colour/Lowercase.h"
+#include "CssColor.h"
+#include "CssForms.h"
+#include "CssPatterns.h"
+#include "Lowercase.h"
 
 namespace hueloupe::css {
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pieces the parser reads text with: decimal numbers, lower-casing and the keyword table.
 #include <gtest/gtest.h>
 
@@ -9,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "colour/CssNumbers.h"
-#include "colour/Lowercase.h"
-#include "colour/NamedColors.h"
+#include "CssNumbers.h"
+#include "Lowercase.h"
+#include "NamedColors.h"
 
 namespace hueloupe {
 namespace {

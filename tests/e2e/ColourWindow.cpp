@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A plain window of one known colour, for the end-to-end tests to pick from.
 // Usage: colour_window '#RRGGBB' X Y WIDTH HEIGHT
 #include <QApplication>

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """End-to-end tests of the real hueloupe binary on a private Xvfb, driven through XTEST.
 
 Usage: e2e_test.py HUELOUPE COLOUR_WINDOW

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "colour/ColorValue.h"
-#include "format/ColorFormatter.h"
-#include "format/Tokenizer.h"
+#include "ColorFormatter.h"
+#include "ColorValue.h"
+#include "Tokenizer.h"
 
 namespace hueloupe {
 namespace {

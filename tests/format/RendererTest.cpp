@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "colour/ColorValue.h"
-#include "format/Renderer.h"
-#include "format/Tokenizer.h"
+#include "ColorValue.h"
+#include "Renderer.h"
+#include "Tokenizer.h"
 
 namespace hueloupe {
 namespace {

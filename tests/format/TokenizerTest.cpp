@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
 #include <string>
 #include <variant>
 
-#include "format/Tokenizer.h"
+#include "Tokenizer.h"
 
 namespace hueloupe {
 namespace {

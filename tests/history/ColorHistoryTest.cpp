@@ -1,10 +1,11 @@
-#include "history/ColorHistory.h"
+// SPDX-License-Identifier: MIT
+#include "ColorHistory.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "platform/InMemoryPreferences.h"
+#include "InMemoryPreferences.h"
 
 namespace hueloupe {
 namespace {

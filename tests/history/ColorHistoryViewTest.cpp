@@ -1,11 +1,12 @@
-#include "history/ColorHistoryView.h"
+// SPDX-License-Identifier: MIT
+#include "ColorHistoryView.h"
 
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
 
-#include "history/ColorHistoryViewDelegate.h"
-#include "platform/InMemoryPreferences.h"
+#include "ColorHistoryViewDelegate.h"
+#include "InMemoryPreferences.h"
 
 namespace hueloupe {
 

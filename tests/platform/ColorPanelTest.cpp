@@ -1,4 +1,5 @@
-#include "platform/ColorPanel.h"
+// SPDX-License-Identifier: MIT
+#include "ColorPanel.h"
 
 #include <QColorDialog>
 #include <QTest>

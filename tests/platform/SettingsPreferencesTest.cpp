@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 // Also the runner of the platform tests, and the child process of the two-writer test:
 // `platform_tests --write-settings FILE NAME COUNT` stores COUNT lists and exits.
-#include "platform/SettingsPreferences.h"
+#include "SettingsPreferences.h"
 
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <utility>
@@ -8,10 +9,10 @@
 #include <QTest>
 #include <QWidget>
 
-#include "colour/ColorValue.h"
-#include "platform/ManualScheduler.h"
-#include "ui/ApplicationState.h"
-#include "ui/Magnifier.h"
+#include "ApplicationState.h"
+#include "ColorValue.h"
+#include "Magnifier.h"
+#include "ManualScheduler.h"
 
 namespace hueloupe::testing {
 

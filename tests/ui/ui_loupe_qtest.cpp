@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The screen loupe: its placement at screen edges and scale factors, and sessions on a
 // synthetic screen image.
 #include <limits>
@@ -6,11 +7,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include "LoupeGeometry.h"
+#include "LoupeWindow.h"
+#include "ScreenMagnifier.h"
+#include "ScreenSampler.h"
 #include "UiTestSupport.h"
-#include "ui/LoupeGeometry.h"
-#include "ui/LoupeWindow.h"
-#include "ui/ScreenMagnifier.h"
-#include "ui/ScreenSampler.h"
 
 using namespace hueloupe;
 using namespace hueloupe::testing;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The main window's views: the colour well's presses, picks and overlay over time, the copy
 // button's click, hold and menu and its drawing, and loading them with the window.
 #include <QFontDatabase>
@@ -9,21 +10,21 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "ActionlessLayerDelegate.h"
+#include "ColorAdapters.h"
+#include "ColorFormatter.h"
+#include "ColorHistoryView.h"
+#include "CopyPopUpButton.h"
+#include "CopyPopUpButtonCell.h"
+#include "FormatMenuItem.h"
+#include "InMemoryPreferences.h"
+#include "InterfaceLoader.h"
+#include "MainWindow.h"
+#include "MessageOverlay.h"
+#include "ModernColorWell.h"
+#include "ModernColorWellDelegate.h"
+#include "Preferences.h"
 #include "UiTestSupport.h"
-#include "format/ColorFormatter.h"
-#include "history/ColorHistoryView.h"
-#include "platform/ColorAdapters.h"
-#include "platform/InMemoryPreferences.h"
-#include "platform/Preferences.h"
-#include "ui/ActionlessLayerDelegate.h"
-#include "ui/CopyPopUpButton.h"
-#include "ui/CopyPopUpButtonCell.h"
-#include "ui/FormatMenuItem.h"
-#include "ui/InterfaceLoader.h"
-#include "ui/MainWindow.h"
-#include "ui/MessageOverlay.h"
-#include "ui/ModernColorWell.h"
-#include "ui/ModernColorWellDelegate.h"
 
 using namespace hueloupe;
 using namespace hueloupe::testing;

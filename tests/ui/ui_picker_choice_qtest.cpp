@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: MIT
 // Which picker a press starts: the choice from the platform and HUELOUPE_PICKER, and the
 // desktop picker's routing between our loupe and the portal.
 #include <QTest>
 
+#include "DesktopMagnifier.h"
+#include "LoupeWindow.h"
+#include "ScreenMagnifier.h"
+#include "ScreenSampler.h"
 #include "UiTestSupport.h"
-#include "ui/DesktopMagnifier.h"
-#include "ui/LoupeWindow.h"
-#include "ui/ScreenMagnifier.h"
-#include "ui/ScreenSampler.h"
 
 using namespace hueloupe;
 using namespace hueloupe::testing;

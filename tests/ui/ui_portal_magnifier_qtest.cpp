@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Picking through the desktop portal, driven through the colour well: a fake portal on a
 // private session bus. The waits are for bus round trips only.
 #include <QDBusArgument>
@@ -10,11 +11,11 @@
 #include <QTest>
 #include <limits>
 
+#include "ManualScheduler.h"
+#include "MessageOverlay.h"
+#include "ModernColorWell.h"
+#include "PortalMagnifier.h"
 #include "UiTestSupport.h"
-#include "platform/ManualScheduler.h"
-#include "ui/MessageOverlay.h"
-#include "ui/ModernColorWell.h"
-#include "ui/PortalMagnifier.h"
 
 using namespace hueloupe;
 using namespace hueloupe::testing;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Fails when a file of the colour core includes a Qt header.
 file(GLOB_RECURSE core_files ${ROOT}/colour/* ${ROOT}/format/*)
 set(offenders "")
@@ -10,4 +11,3 @@ endforeach()
 if(offenders)
     message(FATAL_ERROR "Qt included in the colour core:\n${offenders}")
 endif()
-message(STATUS "colour core is free of Qt (${CMAKE_ARGC} args, checked)")
