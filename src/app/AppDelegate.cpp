@@ -26,19 +26,15 @@ void AppDelegate::initialize(Preferences& preferences) {
     });
 }
 
-AppDelegate::AppDelegate(QObject* parent)
+AppDelegate::AppDelegate(Preferences& preferences, ColorPanel& colorPanel, QObject* parent)
     : QObject(parent),
       playgroundFormatter_(
           std::make_unique<ColorFormatter>("#{rr}{gg}{bb}", "#{rr}{gg}{bb}", false)),
-      preferences_(&Preferences::standard()),
-      colorPanel_(&ColorPanel::shared()),
+      preferences_(&preferences),
+      colorPanel_(&colorPanel),
       beep_(&QApplication::beep) {}
 
-AppDelegate::~AppDelegate() {
-    if (ApplicationDelegate::current() == this) {
-        ApplicationDelegate::setCurrent(nullptr);
-    }
-}
+AppDelegate::~AppDelegate() = default;
 
 void AppDelegate::connectOutlets(Interface& loaded) {
     interface_ = &loaded;
@@ -48,6 +44,8 @@ void AppDelegate::connectOutlets(Interface& loaded) {
     colorCopyButton_ = loaded.colorCopyButton;
 
     connect(colorCopyButton_, &CopyPopUpButton::activated, this, &AppDelegate::copySelectedColor);
+    connect(window_, &MainWindow::copyRequested, this, &AppDelegate::copySelectedColor);
+    connect(window_, &MainWindow::pasteRequested, this, &AppDelegate::readColorFromPasteboard);
     connect(window_, &MainWindow::tweakColorRequested, this, &AppDelegate::tweakColor);
     connect(window_, &MainWindow::showPlaygroundRequested, this,
             &AppDelegate::showPlaygroundWindow);

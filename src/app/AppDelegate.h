@@ -6,7 +6,6 @@
 #include <functional>
 #include <memory>
 
-#include "ApplicationDelegate.h"
 #include "ColorHistoryViewDelegate.h"
 #include "ModernColorWellDelegate.h"
 
@@ -32,8 +31,7 @@ struct Interface;
 // playground and "LastColor".
 class AppDelegate final : public QObject,
                           public ModernColorWellDelegate,
-                          public ColorHistoryViewDelegate,
-                          public ApplicationDelegate {
+                          public ColorHistoryViewDelegate {
     Q_OBJECT
 
 public:
@@ -43,21 +41,19 @@ public:
     // Registers the controller's defaults; runs once, before the first controller exists.
     static void initialize(Preferences& preferences);
 
-    // Preferences, colour panel and clipboard default to the process-wide ones.
-    explicit AppDelegate(QObject* parent = nullptr);
+    // The settings store and the colour panel must outlive the controller.
+    AppDelegate(Preferences& preferences, ColorPanel& colorPanel, QObject* parent = nullptr);
     ~AppDelegate() override;
 
     // The playground's format string until the user types another.
     static inline const QString kInitialPlaygroundFormat =
         QStringLiteral("hsla({h}, {s}%, {l}%, {a})");
 
-    // What the interface loader connects: the outlets and the menu commands. The controller
-    // keeps the interface to build the playground window when it is first shown.
+    // Takes the outlets and answers the window's menu commands and the copy button. The
+    // controller keeps the interface to build the playground window when it is first shown.
     void connectOutlets(Interface& loaded);
 
-    // Seams for tests; each must outlive the controller.
-    void setPreferences(Preferences& preferences) { preferences_ = &preferences; }
-    void setColorPanel(ColorPanel& panel) { colorPanel_ = &panel; }
+    // The system beep unless a test counts it instead.
     void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
 
     void applicationWillFinishLaunching();
@@ -70,8 +66,8 @@ public:
     void colorSelected(const ColorValue& color) override;
     void colorChanged(const ColorValue& color) override;
     bool applyColorWithCSString(const QString& text);
-    void copySelectedColor() override;
-    void readColorFromPasteboard() override;
+    void copySelectedColor();
+    void readColorFromPasteboard();
 
     void tweakColor();
     void showPlaygroundWindow();

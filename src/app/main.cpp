@@ -4,13 +4,15 @@
 #include <string>
 
 #include "AppDelegate.h"
+#include "ApplicationState.h"
+#include "ColorPanel.h"
 #include "CommandLine.h"
 #include "DesktopMagnifier.h"
 #include "InterfaceLoader.h"
 #include "PortalMagnifier.h"
-#include "Preferences.h"
-#include "Renderer.h"
 #include "ScreenMagnifier.h"
+#include "SettingsPreferences.h"
+#include "TimerScheduler.h"
 
 int main(int argc, char** argv) {
     std::string answer;
@@ -25,9 +27,6 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Hueloupe"));
     QApplication::setApplicationVersion(QStringLiteral(HUELOUPE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hueloupe.Hueloupe"));
-    hueloupe::setLogHandler([](std::string_view line) {
-        qWarning("%.*s", static_cast<int>(line.size()), line.data());
-    });
 
     // The colour well's picker, chosen once; nothing touches the screen or the bus until a press.
     hueloupe::ScreenMagnifier loupe;
@@ -35,15 +34,18 @@ int main(int argc, char** argv) {
     hueloupe::DesktopMagnifier picker(hueloupe::choosePickerForDesktop(), loupe, portal);
     hueloupe::Magnifier::setShared(&picker);
 
-    hueloupe::AppDelegate::initialize(hueloupe::Preferences::standard());
-    hueloupe::AppDelegate controller;
-    hueloupe::ApplicationDelegate::setCurrent(&controller);
-    hueloupe::Interface loaded = hueloupe::loadInterface();
+    // The services, made once here and handed to whatever uses them.
+    hueloupe::SettingsPreferences settings(hueloupe::SettingsPreferences::standardFilePath());
+    hueloupe::TimerScheduler scheduler;
+    hueloupe::QtApplicationState applicationState;
+
+    hueloupe::AppDelegate::initialize(settings);
+    hueloupe::AppDelegate controller(settings, hueloupe::ColorPanel::shared());
+    hueloupe::Interface loaded = hueloupe::loadInterface({settings, scheduler, applicationState});
     controller.connectOutlets(loaded);
     controller.applicationWillFinishLaunching();
     const int status = QApplication::exec();
     controller.applicationWillTerminate();
-    hueloupe::ApplicationDelegate::setCurrent(nullptr);
     hueloupe::Magnifier::setShared(nullptr);
     return status;
 }

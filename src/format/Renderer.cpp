@@ -17,22 +17,6 @@ namespace {
 
 constexpr std::string_view hslWarning = "*** hsl values may be inaccurate";
 
-// Empty until the application installs one: the line then goes to standard error.
-LogHandler& installedLogHandler() {
-    static LogHandler handler;
-    return handler;
-}
-
-void logLine(std::string_view line) {
-    const LogHandler& handler = installedLogHandler();
-    if (handler) {
-        handler(line);
-        return;
-    }
-    std::fwrite(line.data(), 1, line.size(), stderr);
-    std::fputc('\n', stderr);
-}
-
 using ComponentValues = std::array<double, 7>;
 
 double& valueOf(ComponentValues& values, ColorComponent component) {
@@ -47,7 +31,7 @@ struct Hsl {
 
 // The usual HSL formulas. A tie between maxima goes to the earlier of red, green, blue,
 // and the hue is not wrapped, so it may reach a full turn.
-Hsl hslFrom(double r, double g, double b) {
+Hsl hslFrom(double r, double g, double b, LogFunction log) {
     // std::max/std::min keep the first argument when a comparison involves NaN.
     const double max = std::max(std::max(r, g), b);
     const double min = std::min(std::min(r, g), b);
@@ -62,7 +46,9 @@ Hsl hslFrom(double r, double g, double b) {
     const bool greenMax = !redMax && g == max;
     if (!redMax && !greenMax && !(b == max)) {
         // Only reachable when a component is NaN.
-        logLine(hslWarning);
+        if (log != nullptr) {
+            log(hslWarning);
+        }
         hsl.hue = hsl.lightness / 6;
         return hsl;
     }
@@ -83,7 +69,7 @@ bool isHslComponent(const ColorToken& token) {
 // red, green, blue and alpha as given, with hue, saturation and lightness. Those are left
 // out when no token reads them, unless a component is NaN: then computing them is what
 // reports the inaccurate values, so it always happens.
-ComponentValues componentValues(const TokenList& tokens, const ColorValue& color) {
+ComponentValues componentValues(const TokenList& tokens, const ColorValue& color, LogFunction log) {
     ComponentValues values{};
     valueOf(values, ColorComponent::red) = color.red;
     valueOf(values, ColorComponent::green) = color.green;
@@ -91,7 +77,7 @@ ComponentValues componentValues(const TokenList& tokens, const ColorValue& color
     valueOf(values, ColorComponent::alpha) = color.alpha;
     const bool hasNaN = std::isnan(color.red) || std::isnan(color.green) || std::isnan(color.blue);
     if (hasNaN || std::any_of(tokens.begin(), tokens.end(), isHslComponent)) {
-        const Hsl hsl = hslFrom(color.red, color.green, color.blue);
+        const Hsl hsl = hslFrom(color.red, color.green, color.blue, log);
         valueOf(values, ColorComponent::hue) = hsl.hue;
         valueOf(values, ColorComponent::saturation) = hsl.saturation;
         valueOf(values, ColorComponent::lightness) = hsl.lightness;
@@ -124,8 +110,14 @@ void writeComponent(TextSink& sink, const ComponentToken& token, const Component
 
 }  // namespace
 
-void renderInto(const TokenList& tokens, const ColorValue& color, std::string& out) {
-    const ComponentValues values = componentValues(tokens, color);
+void logToStandardError(std::string_view line) {
+    std::fwrite(line.data(), 1, line.size(), stderr);
+    std::fputc('\n', stderr);
+}
+
+void renderInto(const TokenList& tokens, const ColorValue& color, std::string& out,
+                LogFunction log) {
+    const ComponentValues values = componentValues(tokens, color, log);
     TextSink sink(out);
     for (const ColorToken& token : tokens) {
         if (const auto* literal = std::get_if<LiteralToken>(&token)) {
@@ -136,15 +128,10 @@ void renderInto(const TokenList& tokens, const ColorValue& color, std::string& o
     }
 }
 
-std::string render(const TokenList& tokens, const ColorValue& color) {
+std::string render(const TokenList& tokens, const ColorValue& color, LogFunction log) {
     std::string out;
-    renderInto(tokens, color, out);
+    renderInto(tokens, color, out, log);
     return out;
-}
-
-// An empty handler brings back the default.
-void setLogHandler(LogHandler handler) {
-    installedLogHandler() = std::move(handler);
 }
 
 }  // namespace hueloupe

@@ -8,7 +8,6 @@
 #include "ChipGeometry.h"
 #include "ColorAdapters.h"
 #include "ColorHistoryViewDelegate.h"
-#include "Preferences.h"
 
 namespace hueloupe {
 
@@ -19,33 +18,43 @@ const QColor kChipBorderColour = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 0.2f);
 
 }  // namespace
 
-ColorHistoryView::ColorHistoryView(QWidget* parent)
-    : QWidget(parent), history_(Preferences::standard()) {}
+ColorHistoryView::ColorHistoryView(QWidget* parent) : QWidget(parent) {}
 
 ColorHistoryView::~ColorHistoryView() = default;
 
+void ColorHistoryView::setPreferences(Preferences& preferences) {
+    history_ = std::make_unique<ColorHistory>(preferences);
+}
+
 void ColorHistoryView::awakeFromNib() {
     chips_.assign(chips::kCount, std::nullopt);
-    history_.loadHistory();
+    if (history_) {
+        history_->loadHistory();
+    }
     updateChips();
 }
 
+const std::vector<ColorValue>& ColorHistoryView::colors() const {
+    static const std::vector<ColorValue> none;
+    return history_ ? history_->colors() : none;
+}
+
 void ColorHistoryView::updateChips() {
-    const std::vector<ColorValue>& colors = history_.colors();
-    for (std::size_t i = 0; i < colors.size() && i < chips_.size(); ++i) {
-        chips_[i] = colors[i];
+    const std::vector<ColorValue>& history = colors();
+    for (std::size_t i = 0; i < history.size() && i < chips_.size(); ++i) {
+        chips_[i] = history[i];
     }
     update();
 }
 
 void ColorHistoryView::pushColor(const ColorValue& color) {
-    if (history_.pushColor(color)) {
+    if (history_ && history_->pushColor(color)) {
         updateChips();
     }
 }
 
 std::optional<ColorValue> ColorHistoryView::colorAtIndex(qsizetype index) const {
-    return history_.colorAtIndex(index);
+    return history_ ? history_->colorAtIndex(index) : std::nullopt;
 }
 
 std::optional<int> ColorHistoryView::chipAtX(double x) {
@@ -92,7 +101,7 @@ void ColorHistoryView::mousePressEvent(QMouseEvent* event) {
     if (!chip || delegate_ == nullptr) {
         return;
     }
-    if (const std::optional<ColorValue> color = history_.colorAtIndex(*chip)) {
+    if (const std::optional<ColorValue> color = colorAtIndex(*chip)) {
         delegate_->colorSelected(*color);
     }
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -11,11 +12,12 @@
 namespace hueloupe {
 
 class ColorHistoryViewDelegate;
+class Preferences;
 
 // The history as a row of five chips along the bottom edge. A press on a chip that holds a
 // colour reports that colour to the delegate; the view itself changes nothing on a click.
-// Built from a .ui file: the constructor only initialises, awakeFromNib makes the chips and
-// loads the stored history.
+// Built from a .ui file: the constructor only initialises; the loader hands in the settings
+// store, then awakeFromNib makes the chips and loads the stored history.
 class ColorHistoryView : public QWidget {
     Q_OBJECT
 
@@ -23,6 +25,9 @@ public:
     explicit ColorHistoryView(QWidget* parent = nullptr);
     ~ColorHistoryView() override;
 
+    // Where the history is stored; given once, before awakeFromNib, and it must outlive the
+    // view. Until then the view has no history: it shows grey chips and keeps nothing.
+    void setPreferences(Preferences& preferences);
     void awakeFromNib();
 
     ColorHistoryViewDelegate* delegate() const { return delegate_; }
@@ -31,7 +36,8 @@ public:
 
     void pushColor(const ColorValue& color);
     std::optional<ColorValue> colorAtIndex(qsizetype index) const;
-    const ColorHistory& history() const { return history_; }
+    // The colours of the history, newest first; none before setPreferences.
+    const std::vector<ColorValue>& colors() const;
 
     // The chip under a press at x (logical pixels), whether or not it holds a colour.
     static std::optional<int> chipAtX(double x);
@@ -50,7 +56,7 @@ private:
 
     // One entry per chip after set-up: its colour, or nothing while it shows grey.
     std::vector<std::optional<ColorValue>> chips_;
-    ColorHistory history_;
+    std::unique_ptr<ColorHistory> history_;
     ColorHistoryViewDelegate* delegate_ = nullptr;
 };
 

@@ -3,11 +3,7 @@
 
 #include <QLocale>
 
-#include "SettingsPreferences.h"
-
 namespace hueloupe {
-
-Preferences* Preferences::override_ = nullptr;
 
 Preferences::~Preferences() = default;
 
@@ -52,23 +48,6 @@ std::optional<QStringList> Preferences::stringListForKey(const QString& key) con
         strings.append(element.toString());
     }
     return strings;
-}
-
-Preferences& Preferences::standard() {
-    if (override_ != nullptr) {
-        return *override_;
-    }
-    static SettingsPreferences settings;
-    return settings;
-}
-
-ScopedStandardPreferences::ScopedStandardPreferences(Preferences& preferences)
-    : previous_(Preferences::override_) {
-    Preferences::override_ = &preferences;
-}
-
-ScopedStandardPreferences::~ScopedStandardPreferences() {
-    Preferences::override_ = previous_;
 }
 
 }  // namespace hueloupe

@@ -30,26 +30,6 @@ public:
     std::optional<QString> stringForKey(const QString& key) const;
     // The value if it is a list whose every element is a string, else nothing.
     std::optional<QStringList> stringListForKey(const QString& key) const;
-
-    // The process-wide preferences widgets use by default: the user's settings file, opened on
-    // first use, unless a ScopedStandardPreferences is in force.
-    static Preferences& standard();
-
-private:
-    friend class ScopedStandardPreferences;
-    static Preferences* override_;
-};
-
-// While it lives, Preferences::standard() returns the given preferences (for tests).
-class ScopedStandardPreferences {
-public:
-    explicit ScopedStandardPreferences(Preferences& preferences);
-    ~ScopedStandardPreferences();
-    ScopedStandardPreferences(const ScopedStandardPreferences&) = delete;
-    ScopedStandardPreferences& operator=(const ScopedStandardPreferences&) = delete;
-
-private:
-    Preferences* previous_;
 };
 
 // The text form of a single value, as stringForKey gives it.

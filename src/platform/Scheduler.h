@@ -15,9 +15,6 @@ public:
 
     virtual ~Scheduler() = default;
     virtual void after(Duration delay, Step step) = 0;
-
-    // The scheduler widgets use unless they are given another: QTimer::singleShot based.
-    static Scheduler& standard();
 };
 
 inline constexpr Scheduler::Duration kHoldDelay{300};

@@ -9,8 +9,6 @@
 
 namespace hueloupe {
 
-SettingsPreferences::SettingsPreferences() : SettingsPreferences(standardFilePath()) {}
-
 SettingsPreferences::SettingsPreferences(const QString& filePath)
     : filePath_(filePath), oversized_(QFileInfo(filePath).size() > kMaxFileBytes) {
     if (oversized_) {

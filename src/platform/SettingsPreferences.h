@@ -18,8 +18,7 @@ public:
     // Files larger than this are not read at all: nothing of ours comes near it.
     static constexpr qint64 kMaxFileBytes = 1024 * 1024;
 
-    // The user's file: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf.
-    SettingsPreferences();
+    // Always the file given: only the application hands in the user's own (standardFilePath).
     explicit SettingsPreferences(const QString& filePath);
     ~SettingsPreferences() override;
 
@@ -28,6 +27,7 @@ public:
     void setObject(const QVariant& value, const QString& key) override;
 
     const QString& filePath() const { return filePath_; }
+    // The user's file: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf.
     static QString standardFilePath();
 
 private:

@@ -7,12 +7,7 @@
 namespace hueloupe {
 
 void TimerScheduler::after(Duration delay, Step step) {
-    QTimer::singleShot(delay, QCoreApplication::instance(), std::move(step));
-}
-
-Scheduler& Scheduler::standard() {
-    static TimerScheduler scheduler;
-    return scheduler;
+    QTimer::singleShot(delay, Qt::PreciseTimer, QCoreApplication::instance(), std::move(step));
 }
 
 }  // namespace hueloupe

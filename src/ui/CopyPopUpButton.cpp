@@ -19,8 +19,7 @@ constexpr qreal kTitleLeft = 16;
 
 }  // namespace
 
-CopyPopUpButton::CopyPopUpButton(QWidget* parent)
-    : QPushButton(parent), menu_(new QMenu(this)), scheduler_(&Scheduler::standard()) {
+CopyPopUpButton::CopyPopUpButton(QWidget* parent) : QPushButton(parent), menu_(new QMenu(this)) {
     setFlat(true);
     connect(menu_, &QMenu::aboutToHide, this, &CopyPopUpButton::menuClosed);
 }

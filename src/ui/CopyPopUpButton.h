@@ -52,7 +52,8 @@ public:
     void popUpMenu();
 
     const CopyPopUpButtonCell& cell() const { return cell_; }
-    // Where the 0.3 s step runs; tests put virtual time here. It must outlive the button.
+    // Where the 0.3 s step runs: handed in by the loader (tests put virtual time here). It
+    // must be set before the first press, and outlive the button.
     void setScheduler(Scheduler& scheduler) { scheduler_ = &scheduler; }
 
     QSize sizeHint() const override;
@@ -75,7 +76,7 @@ private:
     FormatMenuItem* selected_ = nullptr;
     std::optional<QString> mouseDownToken_;
     bool menuShown_ = false;
-    Scheduler* scheduler_;
+    Scheduler* scheduler_ = nullptr;
 };
 
 }  // namespace hueloupe

@@ -34,7 +34,7 @@ Interface::Interface(Interface&&) noexcept = default;
 Interface& Interface::operator=(Interface&&) noexcept = default;
 Interface::~Interface() = default;
 
-Interface loadInterface(const AwakeObserver& observer) {
+Interface loadInterface(const Services& services, const AwakeObserver& observer) {
     Interface loaded;
     // Every object first.
     loaded.window = std::make_unique<MainWindow>();
@@ -45,6 +45,12 @@ Interface loadInterface(const AwakeObserver& observer) {
     loaded.colorWell = mainForm.colorWell;
     loaded.historyPalette = mainForm.historyPalette;
     loaded.colorCopyButton = mainForm.colorCopyButton;
+
+    // Then the services.
+    loaded.colorWell->setScheduler(services.scheduler);
+    loaded.colorWell->setApplicationState(services.applicationState);
+    loaded.colorCopyButton->setScheduler(services.scheduler);
+    loaded.historyPalette->setPreferences(services.preferences);
 
     layOut(*loaded.window);
 

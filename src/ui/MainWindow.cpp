@@ -5,8 +5,6 @@
 #include <QCloseEvent>
 #include <QMenuBar>
 
-#include "ApplicationDelegate.h"
-
 namespace hueloupe {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -21,10 +19,10 @@ void MainWindow::buildMenus() {
     file->addAction(tr("&Quit"), QKeySequence(Qt::CTRL | Qt::Key_Q), qApp, &QApplication::quit);
 
     QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    edit->addAction(tr("&Copy"), QKeySequence::Copy, this, &MainWindow::copy);
-    edit->addAction(tr("&Paste"), QKeySequence::Paste, this, &MainWindow::paste);
+    edit->addAction(tr("&Copy"), QKeySequence::Copy, this, &MainWindow::copyRequested);
+    edit->addAction(tr("&Paste"), QKeySequence::Paste, this, &MainWindow::pasteRequested);
     edit->addAction(tr("Paste as Plain &Text"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V),
-                    this, &MainWindow::pasteAsPlainText);
+                    this, &MainWindow::pasteRequested);
 
     QMenu* colour = menuBar()->addMenu(tr("C&olour"));
     colour->addAction(tr("Show or Hide the Colour &Dialog"),
@@ -32,22 +30,6 @@ void MainWindow::buildMenus() {
                       &MainWindow::tweakColorRequested);
     colour->addAction(tr("Formatter &Playground"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
                       this, &MainWindow::showPlaygroundRequested);
-}
-
-void MainWindow::copy() {
-    if (ApplicationDelegate* delegate = ApplicationDelegate::current()) {
-        delegate->copySelectedColor();
-    }
-}
-
-void MainWindow::paste() {
-    if (ApplicationDelegate* delegate = ApplicationDelegate::current()) {
-        delegate->readColorFromPasteboard();
-    }
-}
-
-void MainWindow::pasteAsPlainText() {
-    paste();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

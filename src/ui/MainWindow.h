@@ -6,8 +6,8 @@
 namespace hueloupe {
 
 // The application's main window; its contents come from MainWindow.ui. It owns the menu bar
-// and hands Copy, Paste and Paste as Plain Text to the application's delegate, wherever the
-// keyboard focus is inside it. Closing it quits the application.
+// and sends Copy, Paste and Paste as Plain Text out as requests, wherever the keyboard focus
+// is inside it; the controller answers them. Closing it quits the application.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -15,11 +15,10 @@ public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    void copy();
-    void paste();
-    void pasteAsPlainText();
-
 signals:
+    void copyRequested();
+    // Paste and Paste as Plain Text alike: the clipboard is only ever read as plain text.
+    void pasteRequested();
     void tweakColorRequested();
     void showPlaygroundRequested();
 

@@ -22,10 +22,7 @@ constexpr ColorValue kOverlayTextColor{1.0, 1.0, 1.0, 0.8};
 
 }  // namespace
 
-ModernColorWell::ModernColorWell(QWidget* parent)
-    : QWidget(parent),
-      scheduler_(&Scheduler::standard()),
-      applicationState_(&ApplicationState::standard()) {}
+ModernColorWell::ModernColorWell(QWidget* parent) : QWidget(parent) {}
 
 ModernColorWell::~ModernColorWell() {
     if (trackingMagnifier_ != nullptr) {

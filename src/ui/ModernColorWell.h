@@ -52,8 +52,9 @@ public:
     const std::optional<QString>& messageToken() const { return messageToken_; }
     const std::optional<QString>& mouseDownToken() const { return mouseDownToken_; }
 
-    // Where delayed steps run and where the application's state comes from; tests put
-    // virtual time and a fake application here. Both must outlive the well.
+    // Where delayed steps run and where the application's state comes from: handed in by the
+    // loader before set-up (tests put virtual time and a fake application here). Both must
+    // be set before the first press or message, and outlive the well.
     void setScheduler(Scheduler& scheduler) { scheduler_ = &scheduler; }
     void setApplicationState(ApplicationState& state) { applicationState_ = &state; }
 
@@ -80,8 +81,8 @@ private:
     std::optional<QString> messageToken_;
     std::optional<QString> mouseDownToken_;
     ColorValue color_{0.0, 0.7082, 1.0, 1.0};
-    Scheduler* scheduler_;
-    ApplicationState* applicationState_;
+    Scheduler* scheduler_ = nullptr;
+    ApplicationState* applicationState_ = nullptr;
     Magnifier* trackingMagnifier_ = nullptr;
 };
 

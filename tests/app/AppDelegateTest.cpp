@@ -9,11 +9,11 @@
 #include <QTest>
 
 #include "AppDelegate.h"
-#include "ColorFormatter.h"
 #include "ColorHistoryView.h"
 #include "ColorPanel.h"
 #include "CommandLine.h"
 #include "CopyPopUpButton.h"
+#include "FakeApplicationState.h"
 #include "FormatMenuItem.h"
 #include "InMemoryPreferences.h"
 #include "InterfaceLoader.h"
@@ -21,7 +21,6 @@
 #include "ManualScheduler.h"
 #include "MessageOverlay.h"
 #include "ModernColorWell.h"
-#include "OutputFormats.h"
 
 using namespace hueloupe;
 
@@ -35,63 +34,66 @@ const ColorValue kFirstLaunch = rgb255(254, 233, 141);
 constexpr ColorValue kWellInitial{0.0, 0.7082, 1.0, 1.0};  // the well's own, before launch
 enum class Road { Chip, Panel, Loupe, Paste, PastePlain };
 
-// The menu's titles for a colour, as the output formats preview it; then, as menu() gives them,
-// with the selected row, the tooltip (the last copied row's title) and the playground's output.
-QStringList titlesFor(const ColorValue& color) {
-    QStringList titles;
-    for (const OutputFormat& f : kOutputFormats) {
-        const ColorFormatter formatter(std::string(f.formatString),
-                                       std::string(f.previewFormatString), f.previewStringIsLabel);
-        titles << QString::fromStdString(formatter.previewStringForColor(color));
-    }
-    return titles;
+// Rows 8 to 11: titles that are fixed labels, whatever the colour.
+const QStringList kLabels{"NSColor (Swift)", "NSColor (Objective-C, 10.7+)", "UIColor (Swift)",
+                          "UIColor (Objective-C)"};
+
+// What the menu shows for a colour, worked out by hand: row 1's title and the hsla() text,
+// which is row 7's title and, until the user types another format, the playground's output.
+struct Shown {
+    QString hex;
+    QString hsla;
+};
+const Shown kFirstLaunchShown{"#fee98d", "hsla(49, 98%, 77%, 1.0)"};
+
+// As App::menu() gives it, with the selected row and the tooltip (the last copied title).
+QStringList menuFor(const Shown& shown, int row, const QString& toolTip) {
+    return {shown.hex, shown.hsla, "labels", QString::number(row), toolTip, shown.hsla};
 }
 
-QStringList menuFor(const ColorValue& color, int row, const QString& toolTip) {
-    return titlesFor(color) << QString::number(row) << toolTip << titlesFor(color).at(6);
-}
-
-// Launched with settings in memory, a private colour panel, virtual time and a counted beep.
+// Launched with settings in memory, a private colour panel, virtual time, a fake application
+// and a counted beep.
 struct App {
-    explicit App(const QVariantMap& seeded = {}) : scoped(settings) {
+    explicit App(const QVariantMap& seeded = {}) {
         AppDelegate::initialize(settings);
         for (const auto& [key, value] : seeded.asKeyValueRange()) settings.setObject(value, key);
         seedWrites = settings.writeCount();
-        ui = loadInterface([this](QWidget&, const Interface& outlets) {
-            outlets.colorWell->setScheduler(scheduler);
-            outlets.colorCopyButton->setScheduler(scheduler);
-        });
-        controller.setColorPanel(panel);
+        ui = loadInterface({settings, scheduler, application});
         controller.setBeep([this] { ++beeps; });
         controller.connectOutlets(ui);
-        ApplicationDelegate::setCurrent(&controller);
         controller.applicationWillFinishLaunching();
     }
     CopyPopUpButton& button() const { return *ui.colorCopyButton; }
+    QStringList titles() const {
+        QStringList titles;
+        for (const FormatMenuItem* item : button().items()) titles << item->text();
+        return titles;
+    }
     QStringList menu() const {
-        QStringList state;
-        for (const FormatMenuItem* item : button().items()) state << item->text();
-        return state << QString::number(button().items().indexOf(button().selectedItem()))
-                     << button().toolTip() << controller.playgroundOutput();
+        const QStringList all = titles();
+        return {all.value(0),
+                all.value(6),
+                all.mid(7) == kLabels ? "labels" : all.mid(7).join(", "),
+                QString::number(button().items().indexOf(button().selectedItem())),
+                button().toolTip(),
+                controller.playgroundOutput()};
     }
     int writes() const { return settings.writeCount() - seedWrites; }
-    // A menu command; given again without an application delegate, it must do nothing.
+    // A menu command of the main window, as its shortcut triggers it.
     void command(const QKeySequence& keys) {
         for (QAction* action : ui.window->menuBar()->findChildren<QAction*>()) {
             if (action->shortcuts().contains(keys)) {
-                action->trigger();
-                ApplicationDelegate::setCurrent(nullptr);
                 action->trigger();
             }
         }
     }
 
     InMemoryPreferences settings;
-    ScopedStandardPreferences scoped;
     ManualScheduler scheduler;
+    FakeApplicationState application;
     ColorPanel panel;
     Interface ui;
-    AppDelegate controller;
+    AppDelegate controller{settings, panel};
     int beeps = 0;
     int seedWrites = 0;
 };
@@ -102,28 +104,51 @@ class AppDelegateTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The eleven titles for one colour, each worked out by hand.
+    void menuTitlesForOneColour() {
+        const App app({{AppDelegate::kLastColorKey, "#bce368"}});
+        QCOMPARE(app.titles(), QStringList({"#bce368", "#be6", "bce368", "rgb(188, 227, 104)",
+                                            "rgba(188, 227, 104, 1.0)", "hsl(79, 69%, 65%)",
+                                            "hsla(79, 69%, 65%, 1.0)"}) +
+                                   kLabels);
+    }
+
     void launchRestoresTheStoredChoices_data() {
         QTest::addColumn<QVariantMap>("seeded");
         QTest::addColumn<ColorValue>("well");
+        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QString>("hsla");
         QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("toolTip");
         const QString c = AppDelegate::kLastColorKey, f = AppDelegate::kLastFormatterKey;
-        QTest::newRow("nothing stored") << QVariantMap{} << kFirstLaunch << 0;
-        QTest::newRow("not a colour") << QVariantMap{{c, "nonsense"}} << kWellInitial << 0;
-        QTest::newRow("a list") << QVariantMap{{c, QStringList{"red"}}} << kWellInitial << 0;
-        QTest::newRow("by hand") << QVariantMap{{c, "lime"}} << rgb255(0, 255, 0) << 0;
-        QTest::newRow("row 6") << QVariantMap{{f, "hsl({h}, {s}%, {l}%)"}} << kFirstLaunch << 5;
-        QTest::newRow("a label") << QVariantMap{{f, "NSColor (Swift)"}} << kFirstLaunch << 0;
+        const QString first = "#fee98d", firstHsla = kFirstLaunchShown.hsla;
+        const QString initial = "#00b5ff", initialHsla = "hsla(198, 100%, 50%, 1.0)";
+        QTest::newRow("nothing stored")
+            << QVariantMap{} << kFirstLaunch << first << firstHsla << 0 << first;
+        QTest::newRow("not a colour") << QVariantMap{{c, "nonsense"}} << kWellInitial << initial
+                                      << initialHsla << 0 << initial;
+        QTest::newRow("a list") << QVariantMap{{c, QStringList{"red"}}} << kWellInitial << initial
+                                << initialHsla << 0 << initial;
+        QTest::newRow("by hand") << QVariantMap{{c, "lime"}} << rgb255(0, 255, 0) << "#00ff00"
+                                 << "hsla(120, 100%, 50%, 1.0)" << 0 << "#00ff00";
+        QTest::newRow("row 6") << QVariantMap{{f, "hsl({h}, {s}%, {l}%)"}} << kFirstLaunch << first
+                               << firstHsla << 5 << "hsl(49, 98%, 77%)";
+        QTest::newRow("a label") << QVariantMap{{f, "NSColor (Swift)"}} << kFirstLaunch << first
+                                 << firstHsla << 0 << first;
     }
 
     // Nothing is written (unreadable text stays); the playground shows row 7's format.
     void launchRestoresTheStoredChoices() {
         QFETCH(QVariantMap, seeded);
         QFETCH(ColorValue, well);
+        QFETCH(QString, hex);
+        QFETCH(QString, hsla);
         QFETCH(int, row);
+        QFETCH(QString, toolTip);
         const App app(seeded);
         QCOMPARE(app.ui.colorWell->color(), well);
         QVERIFY(app.panel.color() == well && app.ui.window->isVisible());
-        QCOMPARE(app.menu(), menuFor(well, row, titlesFor(well).at(row)));
+        QCOMPARE(app.menu(), menuFor({hex, hsla}, row, toolTip));
         QCOMPARE(app.writes(), 0);
     }
 
@@ -131,14 +156,22 @@ private slots:
         QTest::addColumn<Road>("road");
         QTest::addColumn<QString>("pasted");    // null: an empty clipboard
         QTest::addColumn<ColorValue>("color");  // the first-launch colour: refused
-        QTest::addColumn<QString>("hex");
+        QTest::addColumn<QString>("hex");       // as stored; empty: nothing stored
+        QTest::addColumn<QString>("hsla");
         const ColorValue halfRed{1, 0, 0, 0.5};
-        QTest::newRow("history chip") << Road::Chip << "" << rgb255(188, 227, 104) << "#bce368";
-        QTest::newRow("colour dialog") << Road::Panel << "" << rgb255(255, 0, 255) << "#ff00ff";
-        QTest::newRow("loupe") << Road::Loupe << "" << rgb255(0, 128, 255) << "#0080ff";
-        QTest::newRow("paste, alpha") << Road::Paste << "rgba(255,0,0,.5)" << halfRed << "#ff0000";
-        QTest::newRow("paste nothing") << Road::PastePlain << QString() << kFirstLaunch << "";
-        QTest::newRow("10 MB") << Road::Paste << QString(10'000'000, 'x') << kFirstLaunch << "";
+        const QString firstHsla = kFirstLaunchShown.hsla;
+        QTest::newRow("history chip") << Road::Chip << "" << rgb255(188, 227, 104) << "#bce368"
+                                      << "hsla(79, 69%, 65%, 1.0)";
+        QTest::newRow("colour dialog") << Road::Panel << "" << rgb255(255, 0, 255) << "#ff00ff"
+                                       << "hsla(300, 100%, 50%, 1.0)";
+        QTest::newRow("loupe") << Road::Loupe << "" << rgb255(0, 128, 255) << "#0080ff"
+                               << "hsla(210, 100%, 50%, 1.0)";
+        QTest::newRow("paste, alpha") << Road::Paste << "rgba(255,0,0,.5)" << halfRed << "#ff0000"
+                                      << "hsla(0, 100%, 50%, 0.5)";
+        QTest::newRow("paste nothing")
+            << Road::PastePlain << QString() << kFirstLaunch << "" << firstHsla;
+        QTest::newRow("10 MB") << Road::Paste << QString(10'000'000, 'x') << kFirstLaunch << ""
+                               << firstHsla;
     }
 
     // Each refreshes the well, menu (rows 8-11 stay labels) and playground, stores "LastColor" in
@@ -148,6 +181,7 @@ private slots:
         QFETCH(QString, pasted);
         QFETCH(ColorValue, color);
         QFETCH(QString, hex);
+        QFETCH(QString, hsla);
         App app;
         app.button().selectItem(app.button().items().at(5));
         pasted.isNull() ? QApplication::clipboard()->clear()
@@ -166,10 +200,11 @@ private slots:
                      hex.isEmpty() ? "invalid CSS" : "pasted");
         }
         QCOMPARE(app.ui.colorWell->color(), color);
-        QCOMPARE(app.menu(), menuFor(color, 5, titlesFor(kFirstLaunch).at(0)));
+        const Shown shown{hex.isEmpty() ? kFirstLaunchShown.hex : hex, hsla};
+        QCOMPARE(app.menu(), menuFor(shown, 5, kFirstLaunchShown.hex));
         QCOMPARE(app.settings.stored().value(AppDelegate::kLastColorKey).toString(), hex);
         QCOMPARE(app.writes(), hex.isEmpty() ? 0 : 1);
-        QCOMPARE(app.ui.historyPalette->history().colors().front(), rgb255(188, 227, 104));
+        QCOMPARE(app.ui.historyPalette->colors().front(), rgb255(188, 227, 104));
         QCOMPARE(app.beeps, hex.isEmpty() ? 1 : 0);
         QVERIFY(QApplication::clipboard()->text() == pasted);
     }
@@ -178,23 +213,29 @@ private slots:
     // the format and pushes the colour into the history once. With no format, it only beeps.
     void copyRendersTheSelectedFormat() {
         App app;
-        const std::pair<int, const char*> copies[] = {
-            {0, "#fee98d"},
-            {7, "NSColor(SRGBRed: 0.9961, green: 0.9137, blue: 0.5529, alpha: 1.0)"}};
-        for (const auto& [row, copied] : copies) {
-            app.button().items().at(row)->trigger();
-            QCOMPARE(QApplication::clipboard()->text(), QString(copied));
-            QCOMPARE(app.menu(), menuFor(kFirstLaunch, row, titlesFor(kFirstLaunch).at(row)));
-            const QVariant format(kOutputFormats.at(size_t(row)).formatString.data());
-            QCOMPARE(app.settings.stored().value(AppDelegate::kLastFormatterKey), format);
+        const struct {
+            int row;
+            const char* copied;
+            const char* format;
+            const char* title;
+        } copies[] = {
+            {0, "#fee98d", "#{rr}{gg}{bb}", "#fee98d"},
+            {7, "NSColor(SRGBRed: 0.9961, green: 0.9137, blue: 0.5529, alpha: 1.0)",
+             "NSColor(SRGBRed: {r.}, green: {g.}, blue: {b.}, alpha: {a})", "NSColor (Swift)"}};
+        for (const auto& copy : copies) {
+            app.button().items().at(copy.row)->trigger();
+            QCOMPARE(QApplication::clipboard()->text(), QString(copy.copied));
+            QCOMPARE(app.menu(), menuFor(kFirstLaunchShown, copy.row, copy.title));
+            QCOMPARE(app.settings.stored().value(AppDelegate::kLastFormatterKey),
+                     QVariant(copy.format));
             QCOMPARE(app.ui.colorWell->messageLayer()->text(), QStringLiteral("copied"));
         }
-        QCOMPARE(app.ui.historyPalette->history().colors().front(), kFirstLaunch);
+        QCOMPARE(app.ui.historyPalette->colors().front(), kFirstLaunch);
         QCOMPARE(app.writes(), 3);  // two formats, one history
         app.button().removeAllItems();
         app.command(QKeySequence::Copy);
         QCOMPARE(app.beeps, 1);
-        QCOMPARE(QApplication::clipboard()->text(), QString(copies[1].second));
+        QCOMPARE(QApplication::clipboard()->text(), QString(copies[1].copied));
     }
 
     // Typed as a user does, the output follows as plain text; nothing is stored.

@@ -162,21 +162,28 @@ TEST(Render, AppendsToTheStringGiven) {
     }
 }
 
+std::vector<std::string> loggedLines;
+
+void logForTest(std::string_view line) {
+    loggedLines.emplace_back(line);
+}
+
 // With a NaN component no component equals the maximum: one warning per render, to standard
-// error unless routed elsewhere, and the hue taken from lightness. Ties and greys are fine.
+// error unless given another log, and the hue taken from lightness. Ties and greys are fine.
 TEST(Render, WarnsOncePerRenderWhenNoComponentIsTheMaximum) {
-    std::vector<std::string> lines;
-    setLogHandler([&lines](std::string_view line) { lines.emplace_back(line); });
-    EXPECT_EQ(render(tokenize("{h}|{s}|{l}|{g}"), ColorValue{nan, 0.5, 0.2, 1}), "0|0|0|128");
-    EXPECT_EQ(render(tokenize("{gg}"), ColorValue{nan, 1, 0, 1}), "ff");
+    EXPECT_EQ(render(tokenize("{h}|{s}|{l}|{g}"), ColorValue{nan, 0.5, 0.2, 1}, logForTest),
+              "0|0|0|128");
+    std::string out;
+    renderInto(tokenize("{gg}"), ColorValue{nan, 1, 0, 1}, out, logForTest);
+    EXPECT_EQ(out, "ff");
     for (const ColorValue& color :
          {ColorValue{0, 0, 0, 1}, ColorValue{1, 0, 1, 1}, ColorValue{2, -1, 0.5, 1}}) {
-        render(tokenize("{h} {s} {l}"), color);
+        render(tokenize("{h} {s} {l}"), color, logForTest);
     }
-    EXPECT_EQ(lines, std::vector<std::string>(2, "*** hsl values may be inaccurate"));
-    setLogHandler(nullptr);
+    EXPECT_EQ(loggedLines, std::vector<std::string>(2, "*** hsl values may be inaccurate"));
     testing::internal::CaptureStderr();
     render(tokenize("{h}"), ColorValue{nan, nan, nan, 1});
+    render(tokenize("{h}"), ColorValue{nan, nan, nan, 1}, nullptr);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "*** hsl values may be inaccurate\n");
 }
 

@@ -38,12 +38,12 @@ class ColorHistoryViewTest : public QObject, public ColorHistoryViewDelegate {
 
     QList<ColorValue> selected_;
     InMemoryPreferences preferences_;
-    ScopedStandardPreferences scope_{preferences_};
 
     std::unique_ptr<ColorHistoryView> makeView(const QStringList& stored, QSize size) {
         preferences_.setObject(stored, ColorHistory::kKey);
         auto view = std::make_unique<ColorHistoryView>();
         view->resize(size);
+        view->setPreferences(preferences_);
         view->awakeFromNib();
         return view;
     }

@@ -2,15 +2,14 @@
 #pragma once
 
 #include <utility>
-#include <vector>
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
-#include "ApplicationState.h"
 #include "ColorValue.h"
+#include "FakeApplicationState.h"
 #include "Magnifier.h"
 #include "ManualScheduler.h"
 
@@ -85,17 +84,6 @@ struct ScopedMagnifier {
     ~ScopedMagnifier() { Magnifier::setShared(nullptr); }
     ScopedMagnifier(const ScopedMagnifier&) = delete;
     ScopedMagnifier& operator=(const ScopedMagnifier&) = delete;
-};
-
-struct FakeApplicationState final : ApplicationState {
-    bool isActive() const override { return active; }
-    void activate(QWidget* window) override {
-        activatedWindows.push_back(window);
-        active = true;
-    }
-
-    bool active = true;
-    std::vector<QWidget*> activatedWindows;
 };
 
 }  // namespace hueloupe::testing

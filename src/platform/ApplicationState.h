@@ -12,9 +12,13 @@ public:
     virtual bool isActive() const = 0;
     // Raises and activates the given window (the application's window that asks).
     virtual void activate(QWidget* window) = 0;
+};
 
-    // The real application: QGuiApplication::applicationState().
-    static ApplicationState& standard();
+// The real application: QGuiApplication::applicationState().
+class QtApplicationState final : public ApplicationState {
+public:
+    bool isActive() const override;
+    void activate(QWidget* window) override;
 };
 
 }  // namespace hueloupe
