@@ -116,39 +116,33 @@ private slots:
     void launchRestoresTheStoredChoices_data() {
         QTest::addColumn<QVariantMap>("seeded");
         QTest::addColumn<ColorValue>("well");
-        QTest::addColumn<QString>("hex");
-        QTest::addColumn<QString>("hsla");
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<QStringList>("menu");
         const QString c = AppDelegate::kLastColorKey, f = AppDelegate::kLastFormatterKey;
-        const QString first = "#fee98d", firstHsla = kFirstLaunchShown.hsla;
-        const QString initial = "#00b5ff", initialHsla = "hsla(198, 100%, 50%, 1.0)";
+        const Shown initial{"#00b5ff", "hsla(198, 100%, 50%, 1.0)"};
+        const Shown lime{"#00ff00", "hsla(120, 100%, 50%, 1.0)"};
         QTest::newRow("nothing stored")
-            << QVariantMap{} << kFirstLaunch << first << firstHsla << 0 << first;
-        QTest::newRow("not a colour") << QVariantMap{{c, "nonsense"}} << kWellInitial << initial
-                                      << initialHsla << 0 << initial;
-        QTest::newRow("a list") << QVariantMap{{c, QStringList{"red"}}} << kWellInitial << initial
-                                << initialHsla << 0 << initial;
-        QTest::newRow("by hand") << QVariantMap{{c, "lime"}} << rgb255(0, 255, 0) << "#00ff00"
-                                 << "hsla(120, 100%, 50%, 1.0)" << 0 << "#00ff00";
-        QTest::newRow("row 6") << QVariantMap{{f, "hsl({h}, {s}%, {l}%)"}} << kFirstLaunch << first
-                               << firstHsla << 5 << "hsl(49, 98%, 77%)";
-        QTest::newRow("a label") << QVariantMap{{f, "NSColor (Swift)"}} << kFirstLaunch << first
-                                 << firstHsla << 0 << first;
+            << QVariantMap{} << kFirstLaunch << menuFor(kFirstLaunchShown, 0, "#fee98d");
+        QTest::newRow("not a colour")
+            << QVariantMap{{c, "nonsense"}} << kWellInitial << menuFor(initial, 0, "#00b5ff");
+        QTest::newRow("a list") << QVariantMap{{c, QStringList{"red"}}} << kWellInitial
+                                << menuFor(initial, 0, "#00b5ff");
+        QTest::newRow("by hand") << QVariantMap{{c, "lime"}} << rgb255(0, 255, 0)
+                                 << menuFor(lime, 0, "#00ff00");
+        QTest::newRow("row 6") << QVariantMap{{f, "hsl({h}, {s}%, {l}%)"}} << kFirstLaunch
+                               << menuFor(kFirstLaunchShown, 5, "hsl(49, 98%, 77%)");
+        QTest::newRow("a label") << QVariantMap{{f, "NSColor (Swift)"}} << kFirstLaunch
+                                 << menuFor(kFirstLaunchShown, 0, "#fee98d");
     }
 
     // Nothing is written (unreadable text stays); the playground shows row 7's format.
     void launchRestoresTheStoredChoices() {
         QFETCH(QVariantMap, seeded);
         QFETCH(ColorValue, well);
-        QFETCH(QString, hex);
-        QFETCH(QString, hsla);
-        QFETCH(int, row);
-        QFETCH(QString, toolTip);
+        QFETCH(QStringList, menu);
         const App app(seeded);
         QCOMPARE(app.ui.colorWell->color(), well);
         QVERIFY(app.panel.color() == well && app.ui.window->isVisible());
-        QCOMPARE(app.menu(), menuFor({hex, hsla}, row, toolTip));
+        QCOMPARE(app.menu(), menu);
         QCOMPARE(app.writes(), 0);
     }
 
@@ -156,7 +150,7 @@ private slots:
         QTest::addColumn<Road>("road");
         QTest::addColumn<QString>("pasted");    // null: an empty clipboard
         QTest::addColumn<ColorValue>("color");  // the first-launch colour: refused
-        QTest::addColumn<QString>("hex");       // as stored; empty: nothing stored
+        QTest::addColumn<QString>("hex");       // as stored; empty: refused, nothing stored
         QTest::addColumn<QString>("hsla");
         const ColorValue halfRed{1, 0, 0, 0.5};
         const QString firstHsla = kFirstLaunchShown.hsla;
