@@ -31,6 +31,7 @@ constexpr std::string_view kOptionsAndStatus =
     "  --no-copy      with --pick, print the colour but leave the clipboard alone.\n"
     "  -h, --help     show this help.\n"
     "  -v, --version  show the version.\n"
+    "Qt's own options, such as -platform NAME, -display NAME or -style NAME, go to Qt.\n"
     "\n"
     "Exit status: 0 when done (a colour picked); 1 when a pick is cancelled or fails, or no\n"
     "display or colour picker is available; 2 for a usage error.\n"
