@@ -12,7 +12,6 @@ namespace {
 
 constexpr int kActivateWaitMs = 5000;
 constexpr int kPickWaitMs = 15 * 60 * 1000;  // a pick waits for the user, but not for ever
-constexpr int kNothingPicked = 1;
 
 }  // namespace
 

@@ -8,7 +8,6 @@ namespace hueloupe {
 namespace {
 
 constexpr qsizetype kMaxFormatLength = 4096;  // a Pick's format string, in UTF-16 units
-constexpr int kNothingPicked = 1;
 
 }  // namespace
 

@@ -14,6 +14,8 @@ namespace hueloupe {
 inline constexpr char kInstanceService[] = "org.hueloupe.Hueloupe";
 inline constexpr char kInstancePath[] = "/org/hueloupe/Hueloupe";
 inline constexpr char kInstanceInterface[] = "org.hueloupe.Hueloupe";
+// The status of a pick that picked nothing: cancelled, failed or never answered.
+inline constexpr int kNothingPicked = 1;
 
 // A pick another process asked for: its format string (empty: the last one used) and whether
 // the text also goes on the clipboard.
