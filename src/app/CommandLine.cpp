@@ -1,38 +1,185 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include <array>
 #include <string_view>
+
+#include "OutputFormats.h"
 
 namespace hueloupe {
 namespace {
 
-constexpr std::string_view kHelp =
-    "Usage: hueloupe [--help] [--version] [Qt options]\n"
+constexpr std::string_view kUsage =
+    "Usage: hueloupe [Qt options]\n"
+    "       hueloupe --pick [--format FMT] [--no-copy] [Qt options]\n"
+    "       hueloupe --help | --version\n";
+
+constexpr std::string_view kAbout =
     "\n"
     "Hueloupe, a colour picker. Press in the colour well and drag to pick any pixel on the\n"
     "screen; click the copy button to copy the colour, or hold it to choose one of eleven\n"
     "formats. Paste CSS colour text (#rrggbb, rgb(), hsl(), keywords) to make it current.\n"
+    "\n"
+    "  --pick         pick one colour at once, without the main window: the loupe on X11, the\n"
+    "                 desktop's colour picker on Wayland. The colour is printed through the\n"
+    "                 format, followed by a newline, and copied to the clipboard.\n"
+    "  --format FMT   the format for --pick: a format string such as 'rgb({r}, {g}, {b})'\n"
+    "                 (hueloupe-cli --help explains them) or a short name:\n";
+
+constexpr std::string_view kOptionsAndStatus =
+    "                 Default: the format last copied, else hex.\n"
+    "  --no-copy      with --pick, print the colour but leave the clipboard alone.\n"
+    "  -h, --help     show this help.\n"
+    "  -v, --version  show the version.\n"
+    "Qt's own options, such as -platform NAME, -display NAME or -style NAME, go to Qt.\n"
+    "\n"
+    "Exit status: 0 when done (a colour picked); 1 when a pick is cancelled or fails, or no\n"
+    "display or colour picker is available; 2 for a usage error.\n"
     "\n"
     "Shortcuts: Ctrl+C copy, Ctrl+V / Ctrl+Shift+V paste, Ctrl+Shift+C colour dialog,\n"
     "Ctrl+Shift+P formatter playground, Ctrl+Q quit.\n"
     "Settings: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (default ~/.config).\n"
     "Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.\n";
 
-}  // namespace
+// Qt's own command-line options (QCoreApplication, QGuiApplication, QApplication and the xcb
+// platform). Qt takes each with one dash or two.
+struct QtOption {
+    std::string_view name;
+    bool takesValue;
+};
+constexpr std::array<QtOption, 25> kQtOptions{{
+    {"platform", true},        {"platformpluginpath", true},
+    {"platformtheme", true},   {"plugin", true},
+    {"qwindowgeometry", true}, {"geometry", true},
+    {"qwindowtitle", true},    {"title", true},
+    {"qwindowicon", true},     {"icon", true},
+    {"session", true},         {"style", true},
+    {"stylesheet", true},      {"qmljsdebugger", true},
+    {"display", true},         {"name", true},
+    {"visual", true},          {"reverse", false},
+    {"widgetcount", false},    {"testability", false},
+    {"sync", false},           {"nograb", false},
+    {"dograb", false},         {"qdevel", false},
+    {"qdebug", false},
+}};
+// Those Qt also takes as -name=value.
+constexpr std::array<std::string_view, 3> kQtJoinedOptions{
+    "style=", "stylesheet=", "qmljsdebugger="};
 
-std::optional<int> answerCommandLine(int argc, const char* const* argv, std::string& out) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i] ? argv[i] : "";
-        if (arg == "--help" || arg == "-h") {
-            out = kHelp;
-            return 0;
+constexpr std::size_t kShownArgument = 100;  // bytes of an offending argument quoted back
+
+std::string helpText() {
+    std::string text(kUsage);
+    text += kAbout;
+    std::string line = "                ";
+    for (const OutputFormat& format : kOutputFormats) {
+        if (line.size() + 1 + format.shortName.size() > 90) {
+            text += line + '\n';
+            line = "                ";
         }
-        if (arg == "--version" || arg == "-v") {
-            out = "hueloupe " HUELOUPE_VERSION "\n";
-            return 0;
+        line += ' ';
+        line += format.shortName;
+    }
+    text += line + ".\n";
+    text += kOptionsAndStatus;
+    return text;
+}
+
+// The argument as it may be quoted in a message: at most kShownArgument bytes, cut between
+// UTF-8 characters.
+std::string_view shown(std::string_view arg) {
+    if (arg.size() <= kShownArgument) {
+        return arg;
+    }
+    std::size_t end = kShownArgument;
+    while (end > 0 && (static_cast<unsigned char>(arg[end]) & 0xC0) == 0x80) {
+        --end;
+    }
+    return arg.substr(0, end);
+}
+
+CommandLine usageError(std::string message) {
+    CommandLine result;
+    result.exitStatus = 2;
+    result.error =
+        "hueloupe: " + message + '\n' + std::string(kUsage) + "Try 'hueloupe --help' for more.\n";
+    return result;
+}
+
+const QtOption* qtOption(std::string_view arg) {
+    if (!arg.starts_with('-')) {
+        return nullptr;
+    }
+    const std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+    for (const QtOption& option : kQtOptions) {
+        if (option.name == name) {
+            return &option;
         }
     }
-    return std::nullopt;
+    return nullptr;
+}
+
+bool isJoinedQtOption(std::string_view arg) {
+    const std::string_view name = arg.substr(arg.starts_with("--") ? 2 : 1);
+    for (const std::string_view prefix : kQtJoinedOptions) {
+        if (arg.starts_with('-') && name.starts_with(prefix)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(int argc, const char* const* argv) {
+    CommandLine result;
+    LaunchOptions& options = result.options;
+    bool formatOrCopyGiven = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i] ? argv[i] : "";
+        const bool hasNext = i + 1 < argc && argv[i + 1];
+        if (arg == "--help" || arg == "-h") {
+            result.output = helpText();
+            result.exitStatus = 0;
+            return result;
+        }
+        if (arg == "--version" || arg == "-v") {
+            result.output = "hueloupe " HUELOUPE_VERSION "\n";
+            result.exitStatus = 0;
+            return result;
+        }
+        if (arg == "--pick") {
+            options.mode = LaunchOptions::Mode::Pick;
+        } else if (arg == "--no-copy") {
+            options.copy = false;
+            formatOrCopyGiven = true;
+        } else if (arg == "--format" || arg.starts_with("--format=")) {
+            const bool joined = arg != "--format";
+            if (!joined && !hasNext) {
+                return usageError("--format needs a format string or a format's short name");
+            }
+            const std::string_view value = joined ? arg.substr(9) : std::string_view(argv[++i]);
+            if (value.empty()) {
+                return usageError("--format needs a format string or a format's short name");
+            }
+            options.format = std::string(formatStringForName(value));
+            formatOrCopyGiven = true;
+        } else if (const QtOption* option = qtOption(arg)) {
+            if (option->takesValue && !hasNext) {
+                return usageError("Qt's option " + std::string(arg) + " needs a value");
+            }
+            options.platformGiven = options.platformGiven || option->name == "platform";
+            i += option->takesValue ? 1 : 0;
+        } else if (!isJoinedQtOption(arg)) {
+            const bool isOption = arg.starts_with('-') && arg.size() > 1;
+            return usageError((isOption ? "unknown option '" : "unexpected argument '") +
+                              std::string(shown(arg)) + "'");
+        }
+    }
+    if (formatOrCopyGiven && options.mode != LaunchOptions::Mode::Pick) {
+        return usageError("--format and --no-copy go with --pick");
+    }
+    return result;
 }
 
 }  // namespace hueloupe

@@ -6,9 +6,25 @@
 
 namespace hueloupe {
 
-// The options answered before any display is opened: --help and --version. Returns the exit
-// status when the program should stop there, with the text to print in out; nothing when the
-// application should start (every other argument is left to Qt).
-std::optional<int> answerCommandLine(int argc, const char* const* argv, std::string& out);
+// What the command line asks this launch to do.
+struct LaunchOptions {
+    enum class Mode { Window, Pick };
+    Mode mode = Mode::Window;
+    std::optional<std::string> format;  // for a pick: its format string; none: the last one used
+    bool copy = true;                   // for a pick: also put the text on the clipboard
+    bool platformGiven = false;         // Qt's -platform option was given
+};
+
+// The command line read before any display is opened. When exitStatus is set the program stops
+// there with that status, after writing output on standard output and error on standard error;
+// otherwise it starts as options say. Qt's own options are accepted and left in argv for Qt.
+struct CommandLine {
+    std::optional<int> exitStatus;
+    std::string output;
+    std::string error;
+    LaunchOptions options;
+};
+
+CommandLine parseCommandLine(int argc, const char* const* argv);
 
 }  // namespace hueloupe

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <cstdio>
-#include <string>
 
 #include "AppDelegate.h"
 #include "ApplicationState.h"
@@ -9,17 +8,20 @@
 #include "CommandLine.h"
 #include "DesktopMagnifier.h"
 #include "InterfaceLoader.h"
+#include "NoDisplay.h"
 #include "PortalMagnifier.h"
 #include "ScreenMagnifier.h"
 #include "SettingsPreferences.h"
 #include "TimerScheduler.h"
 
 int main(int argc, char** argv) {
-    std::string answer;
-    if (const auto status = hueloupe::answerCommandLine(argc, argv, answer)) {
-        std::fputs(answer.c_str(), stdout);
-        return *status;
+    const hueloupe::CommandLine commandLine = hueloupe::parseCommandLine(argc, argv);
+    if (commandLine.exitStatus) {
+        std::fputs(commandLine.output.c_str(), stdout);
+        std::fputs(commandLine.error.c_str(), stderr);
+        return *commandLine.exitStatus;
     }
+    hueloupe::exitCleanlyWithoutDisplay(commandLine.options.platformGiven);
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("hueloupe"));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "Cli.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ constexpr std::string_view kUsage =
     "         and prints it through FMT (default \"#{rr}{gg}{bb}\"), one line each. Text that is\n"
     "         not a colour prints an empty line and \"invalid CSS: TEXT\" on standard error;\n"
     "         the exit status is then 1.\n"
-    "formats  lists the eleven output formats.\n"
+    "formats  lists the eleven output formats, each as its short name and its format string.\n"
     "\n"
     "Format strings: text with references in braces. {r} {g} {b} are 0-255, {h} is 0-360,\n"
     "{s} {l} are 0-100 and {a} is 0-1 with two decimals. {rr} {gg} {bb} write two hex digits\n"
@@ -97,6 +98,9 @@ int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* ou
 int listFormats(std::FILE* out) {
     BufferedOutput output(out);
     for (const OutputFormat& format : kOutputFormats) {
+        output.write(format.shortName);
+        constexpr std::string_view kNameColumn = "              ";  // the longest name and a space
+        output.write(kNameColumn.substr(std::min(format.shortName.size(), kNameColumn.size() - 1)));
         output.write(format.formatString);
         output.write("\n");
     }

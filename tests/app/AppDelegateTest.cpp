@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The application: the controller on the real interface, its menu commands, the command line.
+// The application: the controller on the real interface and its menu commands.
 #include <QApplication>
 #include <QClipboard>
 #include <QColorDialog>
@@ -11,7 +11,6 @@
 #include "AppDelegate.h"
 #include "ColorHistoryView.h"
 #include "ColorPanel.h"
-#include "CommandLine.h"
 #include "CopyPopUpButton.h"
 #include "FakeApplicationState.h"
 #include "FormatMenuItem.h"
@@ -248,19 +247,6 @@ private slots:
         }
         QCOMPARE(app.ui.formatterPlaygroundOutputLabel->textFormat(), Qt::PlainText);
         QCOMPARE(app.writes(), 0);
-    }
-
-    void commandLineAnswersHelpAndVersionOnlyLeavingTheRestToQt() {
-        const std::pair<std::vector<const char*>, const char*> cases[] = {
-            {{"hueloupe", "--help"}, "Usage: hueloupe"},
-            {{"hueloupe", "-platform", "offscreen", "--version"}, "hueloupe "},
-            {{"hueloupe", "--frobnicate"}, nullptr}};
-        for (const auto& [argv, answer] : cases) {
-            std::string out;
-            const auto status = answerCommandLine(int(argv.size()), argv.data(), out);
-            QVERIFY2(status == (answer ? std::optional(0) : std::nullopt), argv.back());
-            QVERIFY2(!answer || (out.starts_with(answer) && out.ends_with('\n')), argv.back());
-        }
     }
 };
 

@@ -77,7 +77,9 @@ TEST(CliCommands, FormatsAndHelp) {
     const Result formats = runCli({"formats"});
     EXPECT_EQ(formats.status, 0);
     EXPECT_EQ(std::count(formats.out.begin(), formats.out.end(), '\n'), 11);
-    EXPECT_TRUE(formats.out.starts_with("#{rr}{gg}{bb}\n#{rx}{gx}{bx}\n"));
+    EXPECT_TRUE(
+        formats.out.starts_with("hex           #{rr}{gg}{bb}\nhex3          #{rx}{gx}{bx}\n"));
+    EXPECT_NE(formats.out.find("\nuicolor-objc  [UIColor colorWithRed:"), std::string::npos);
     const Result help = runCli({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("{rr}"), std::string::npos);

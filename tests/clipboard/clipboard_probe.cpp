@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+// Copies its argument through the clipboard hand-off, says who keeps it, and exits; with no
+// argument it copies nothing, as a cancelled pick does.
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "ClipboardHandOff.h"
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        return 0;
+    }
+    const auto handOff = hueloupe::handOffClipboardText(QString::fromLocal8Bit(argv[1]));
+    using Keeper = hueloupe::ClipboardHandOff::Keeper;
+    const char* keeper = handOff.keeper == Keeper::Helper             ? "helper"
+                         : handOff.keeper == Keeper::ClipboardManager ? "manager"
+                                                                      : "nobody";
+    std::printf("%s %lld\n", keeper, static_cast<long long>(handOff.helperSession));
+    return 0;
+}

@@ -1,0 +1,116 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
+"""Copied text outlives the process that copied it, on a private Xvfb.
+
+Usage: clipboard_test.py CLIPBOARD_PROBE FAKE_CLIPBOARD_MANAGER
+Without a clipboard manager a detached helper serves the text until another program takes the
+clipboard; with one, the manager keeps it and no helper runs; a copy never started leaves no
+process. Processes are told apart by a mark in their environment, which the helper inherits.
+"""
+import os
+import subprocess
+import sys
+import time
+import uuid
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_for(what, predicate, timeout=8.0):
+    deadline = time.monotonic() + timeout
+    while not (value := predicate()):
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out waiting for {what}")
+        time.sleep(0.02)
+    return value
+
+
+def marked(mark):
+    """The live processes whose environment carries the mark."""
+    pids = []
+    for entry in os.listdir("/proc"):
+        try:
+            with open(f"/proc/{entry}/environ", "rb") as f:
+                if f"HUELOUPE_TEST_MARK={mark}".encode() in f.read().split(b"\0"):
+                    with open(f"/proc/{entry}/stat") as s:
+                        if s.read().rsplit(")", 1)[1].split()[0] != "Z":
+                            pids.append(int(entry))
+        except (OSError, ValueError):
+            pass
+    return pids
+
+
+def status_field(pid, name):
+    with open(f"/proc/{pid}/status") as f:
+        return next(line.split()[1] for line in f if line.startswith(name + ":"))
+
+
+def paste():
+    result = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                            text=True, timeout=5)
+    return result.stdout if result.returncode == 0 else None
+
+
+def copy(probe, *text):
+    """Runs the probe to its end; its output is read to the end too, so a helper that held
+    our streams would hang this call."""
+    mark = uuid.uuid4().hex
+    env = dict(os.environ, HUELOUPE_TEST_MARK=mark)
+    result = subprocess.run([probe, *text], env=env, capture_output=True, text=True, timeout=20)
+    if result.returncode != 0:
+        raise Failure(f"probe failed: {result.stderr}")
+    return mark, result.stdout.split()
+
+
+def main(probe, manager):
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "640x480x24",
+                             "-nolisten", "tcp"], pass_fds=[write_end], stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as f:
+        os.environ["DISPLAY"] = ":" + f.readline().strip()
+    os.environ["QT_QPA_PLATFORM"] = "xcb"
+    keeper = None
+    try:
+        # No manager: the helper keeps the text, in a session of its own, on none of our streams.
+        mark, said = copy(probe, "#bce368")
+        if said[0] != "helper" or paste() != "#bce368":
+            raise Failure(f"helper: said {said}, pastes {paste()!r}")
+        [helper] = marked(mark)
+        with open(f"/proc/{helper}/stat") as s:
+            session = s.read().rsplit(")", 1)[1].split()[3]
+        if session != said[1] or os.readlink(f"/proc/{helper}/fd/1") != "/dev/null":
+            raise Failure(f"helper {helper} is in session {session}, not {said[1]}, or holds output")
+        print(f"clipboard helper VmRSS: {status_field(helper, 'VmRSS')} kB")
+        # Another program takes the clipboard: the helper ends.
+        subprocess.run(["xclip", "-selection", "clipboard"], input="other", text=True, check=True)
+        wait_for("the helper to end", lambda: not marked(mark))
+        if paste() != "other":
+            raise Failure(f"the other program's text is not pasted: {paste()!r}")
+        # A cancelled pick copies nothing and leaves nothing behind.
+        mark, said = copy(probe)
+        if said or marked(mark) or paste() != "other":
+            raise Failure(f"cancel: said {said}, left {marked(mark)}, pastes {paste()!r}")
+        # A clipboard manager runs: it takes the text as the application ends; no helper starts.
+        keeper = subprocess.Popen([manager], stdout=subprocess.PIPE, text=True)
+        if keeper.stdout.readline().strip() != "ready":
+            raise Failure("the fake clipboard manager did not start")
+        mark, said = copy(probe, "rgb(1, 2, 3)")
+        if said != ["manager", "0"] or marked(mark) or paste() != "rgb(1, 2, 3)":
+            raise Failure(f"manager: said {said}, left {marked(mark)}, pastes {paste()!r}")
+    finally:
+        for process in (keeper, xvfb):
+            if process:
+                process.terminate()
+                process.wait(timeout=10)
+    print("clipboard hand-off: all passed")
+
+
+if __name__ == "__main__":
+    try:
+        main(*sys.argv[1:3])
+    except Failure as failure:
+        print(f"FAIL: {failure}")
+        sys.exit(1)
