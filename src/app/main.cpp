@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include "AppDelegate.h"
 #include "CommandLine.h"
-#include "DesktopMagnifier.h"
 #include "InterfaceLoader.h"
-#include "PortalMagnifier.h"
+#include "ModernColorWell.h"
+#include "PickerChoice.h"
 #include "Preferences.h"
 #include "Renderer.h"
-#include "ScreenMagnifier.h"
 
 int main(int argc, char** argv) {
     std::string answer;
@@ -30,20 +30,18 @@ int main(int argc, char** argv) {
     });
 
     // The colour well's picker, chosen once; nothing touches the screen or the bus until a press.
-    hueloupe::ScreenMagnifier loupe;
-    hueloupe::PortalMagnifier portal;
-    hueloupe::DesktopMagnifier picker(hueloupe::choosePickerForDesktop(), loupe, portal);
-    hueloupe::Magnifier::setShared(&picker);
+    const std::unique_ptr<hueloupe::Picker> picker =
+        hueloupe::makeDesktopPicker(hueloupe::choosePickerForDesktop());
 
     hueloupe::AppDelegate::initialize(hueloupe::Preferences::standard());
     hueloupe::AppDelegate controller;
     hueloupe::ApplicationDelegate::setCurrent(&controller);
     hueloupe::Interface loaded = hueloupe::loadInterface();
+    loaded.colorWell->setPicker(picker.get());
     controller.connectOutlets(loaded);
     controller.applicationWillFinishLaunching();
     const int status = QApplication::exec();
     controller.applicationWillTerminate();
     hueloupe::ApplicationDelegate::setCurrent(nullptr);
-    hueloupe::Magnifier::setShared(nullptr);
     return status;
 }

@@ -14,6 +14,7 @@
 #include "ColorPanel.h"
 #include "CommandLine.h"
 #include "CopyPopUpButton.h"
+#include "FakePicker.h"
 #include "FormatMenuItem.h"
 #include "InMemoryPreferences.h"
 #include "InterfaceLoader.h"
@@ -59,6 +60,7 @@ struct App {
         seedWrites = settings.writeCount();
         ui = loadInterface([this](QWidget&, const Interface& outlets) {
             outlets.colorWell->setScheduler(scheduler);
+            outlets.colorWell->setPicker(&picker);
             outlets.colorCopyButton->setScheduler(scheduler);
         });
         controller.setColorPanel(panel);
@@ -89,6 +91,7 @@ struct App {
     InMemoryPreferences settings;
     ScopedStandardPreferences scoped;
     ManualScheduler scheduler;
+    testing::FakePicker picker;
     ColorPanel panel;
     Interface ui;
     AppDelegate controller;
@@ -159,7 +162,9 @@ private slots:
             app.controller.tweakColor();  // shows it
             app.panel.dialog()->setCurrentColor(Qt::magenta);
         } else if (road == Road::Loupe) {
-            app.ui.colorWell->magnifierDidSelectColor(nullptr, color);
+            QTest::mousePress(app.ui.colorWell, Qt::LeftButton, {}, QPoint(30, 30));
+            app.scheduler.advance(std::chrono::milliseconds(300));  // held, if not active
+            app.picker.succeed(color);
         } else {
             app.command(road == Road::Paste ? QKeySequence::Paste : QKeySequence("Ctrl+Shift+V"));
             QCOMPARE(app.ui.colorWell->messageLayer()->text(),

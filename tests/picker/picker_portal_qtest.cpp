@@ -1,24 +1,18 @@
 // SPDX-License-Identifier: MIT
-// Picking through the desktop portal, driven through the colour well: a fake portal on a
-// private session bus. The waits are for bus round trips only.
+// Picking through the desktop portal: a fake portal on a private session bus. The waits are
+// for bus round trips only.
 #include <QDBusArgument>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
 #include <QProcess>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <limits>
 
-#include "ManualScheduler.h"
-#include "MessageOverlay.h"
-#include "ModernColorWell.h"
-#include "PortalMagnifier.h"
-#include "UiTestSupport.h"
+#include "PortalPicker.h"
 
 using namespace hueloupe;
-using namespace hueloupe::testing;
 
 namespace {
 
@@ -47,13 +41,13 @@ class FakePortal final : public QObject {
     Q_PROPERTY(uint version MEMBER version)
 
 public:
-    void respond(const QString& path, uint code, const QVariantMap& results) {
+    void respond(const QString& path, const QVariantMap& results, uint code = 0) {
         QDBusMessage signal = QDBusMessage::createSignal(
             path, QStringLiteral("org.freedesktop.portal.Request"), QStringLiteral("Response"));
         bus.send(signal << code << results);
     }
 
-    QDBusConnection bus{QString()};
+    QDBusConnection bus{QStringLiteral("portal")};
     uint version = 2;
     Reply reply = Reply::Now;
     uint code = 0;
@@ -72,7 +66,7 @@ public slots:
             call.setDelayedReply(true);
             hanging << call;
         } else if (reply == Reply::Now) {
-            respond(requests.last(), code, results);
+            respond(requests.last(), results, code);
         }
         return QDBusObjectPath(requests.last());
     }
@@ -82,23 +76,19 @@ public slots:
 
 Q_DECLARE_METATYPE(Reply)
 
-class PortalMagnifierTest : public QObject {
+class PortalPickerTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
     QProcess daemon_;
     std::unique_ptr<FakePortal> fake_;
-    ManualScheduler scheduler_;
-    FakeApplicationState app_;
-    std::unique_ptr<PortalMagnifier> portal_;
-    std::unique_ptr<ScopedMagnifier> scoped_;
-    std::unique_ptr<ModernColorWell> well_;
+    std::unique_ptr<PortalPicker> portal_;
+    QStringList heard_;  // "picked R G B" (in 1/100), "failed" or "unavailable"
 
-    // A press in the well, then a wait for the portal to hear of it.
+    // Starts a session and waits for the portal to hear of it.
     void pick(bool reachesPortal = true) {
         const qsizetype before = fake_->requests.size();
-        press(well_.get(), {50, 30});
-        release(well_.get(), {50, 30});
+        portal_->start({});
         if (reachesPortal) {
             QTRY_COMPARE_WITH_TIMEOUT(fake_->requests.size(), before + 1, kBusTimeoutMs);
         }
@@ -122,7 +112,7 @@ private slots:
                        QStringLiteral("--print-address")});
         QVERIFY2(daemon_.waitForReadyRead(kBusTimeoutMs), "dbus-daemon (package dbus) is needed");
         const QByteArray address = daemon_.readLine().trimmed();
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address);  // before the well's first use of the bus
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address);  // before the picker's first use of the bus
         QVERIFY(QDBusConnection::connectToBus(QString::fromUtf8(address), "portal").isConnected());
     }
 
@@ -134,21 +124,22 @@ private slots:
 
     void init() {
         fake_ = std::make_unique<FakePortal>();
-        fake_->bus = QDBusConnection(QStringLiteral("portal"));
         QVERIFY(fake_->bus.registerObject(QStringLiteral("/org/freedesktop/portal/desktop"),
                                           fake_.get(), QDBusConnection::ExportAllContents));
         QVERIFY(fake_->bus.registerService(kService));
-        portal_ = std::make_unique<PortalMagnifier>();
-        scoped_ = std::make_unique<ScopedMagnifier>(*portal_);
-        well_ = std::make_unique<ModernColorWell>();
-        well_->resize(120, 100);
-        well_->setScheduler(scheduler_);
-        well_->setApplicationState(app_);
+        portal_ = std::make_unique<PortalPicker>();
+        heard_.clear();
+        connect(portal_.get(), &Picker::picked, this, [this](const ColorValue& c) {
+            heard_ << QStringLiteral("picked %1 %2 %3")
+                          .arg(qRound(c.red * 100))
+                          .arg(qRound(c.green * 100))
+                          .arg(qRound(c.blue * 100));
+        });
+        connect(portal_.get(), &Picker::failed, this, [this] { heard_ << "failed"; });
+        connect(portal_.get(), &Picker::unavailable, this, [this] { heard_ << "unavailable"; });
     }
 
     void cleanup() {
-        well_.reset();
-        scoped_.reset();
         portal_.reset();
         fake_->bus.unregisterService(kService);
         fake_.reset();  // unregistered with it
@@ -159,20 +150,20 @@ private slots:
         QTest::addColumn<Reply>("reply");
         QTest::addColumn<uint>("code");
         QTest::addColumn<QVariantMap>("results");
-        QTest::addColumn<QString>("well");  // "picked", "unchanged" or "no picker" shown
+        QTest::addColumn<QString>("heard");
         const QVariantMap answer = withColour(0.25, 0.5, 0.75);
         const double nan = std::numeric_limits<double>::quiet_NaN();
-        QTest::newRow("colour") << 2 << Reply::Now << 0u << answer << "picked";
-        QTest::newRow("own path") << 3 << Reply::Elsewhere << 0u << answer << "picked";
-        QTest::newRow("cancelled") << 2 << Reply::Now << 1u << answer << "unchanged";
-        QTest::newRow("no portal") << 0 << Reply::Now << 0u << answer << "no picker";
-        QTest::newRow("version 1") << 1 << Reply::Now << 0u << answer << "no picker";
-        QTest::newRow("no colour") << 2 << Reply::Now << 0u << QVariantMap() << "unchanged";
+        const QString picked = QStringLiteral("picked 25 50 75");
+        QTest::newRow("colour") << 2 << Reply::Now << 0u << answer << picked;
+        QTest::newRow("own path") << 3 << Reply::Elsewhere << 0u << answer << picked;
+        QTest::newRow("cancelled") << 2 << Reply::Now << 1u << answer << "failed";
+        QTest::newRow("no portal") << 0 << Reply::Now << 0u << answer << "unavailable";
+        QTest::newRow("version 1") << 1 << Reply::Now << 0u << answer << "unavailable";
+        QTest::newRow("no colour") << 2 << Reply::Now << 0u << QVariantMap() << "failed";
         QTest::newRow("colour as text")
-            << 2 << Reply::Now << 0u << QVariantMap{{QStringLiteral("color"), "red"}}
-            << "unchanged";
+            << 2 << Reply::Now << 0u << QVariantMap{{QStringLiteral("color"), "red"}} << "failed";
         QTest::newRow("colour not a number")
-            << 2 << Reply::Now << 0u << withColour(0.1, nan, 0.3) << "unchanged";
+            << 2 << Reply::Now << 0u << withColour(0.1, nan, 0.3) << "failed";
     }
 
     void outcome() {
@@ -180,7 +171,7 @@ private slots:
         QFETCH(Reply, reply);
         QFETCH(uint, code);
         QFETCH(QVariantMap, results);
-        QFETCH(QString, well);
+        QFETCH(QString, heard);
         if (version == 0) {
             fake_->bus.unregisterService(kService);
         }
@@ -188,25 +179,18 @@ private slots:
         fake_->reply = reply;
         fake_->code = code;
         fake_->results = results;
-        const ColorValue before = well_->color();
-        QSignalSpy ended(portal_.get(), &PortalMagnifier::sessionEnded);
         pick(version >= 2);
         if (reply == Reply::Elsewhere) {
             QTRY_COMPARE_WITH_TIMEOUT(portal_->requestPath(), fake_->requests.last(),
                                       kBusTimeoutMs);
-            // A round trip on the well's connection: its subscription has reached the bus.
+            // A round trip on the picker's connection: its subscription has reached the bus.
             QVERIFY(QDBusConnection::sessionBus().interface()->isServiceRegistered(kService));
-            fake_->respond(fake_->requests.last(), code, results);
+            fake_->respond(fake_->requests.last(), results, code);
         }
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kBusTimeoutMs);
-        QVERIFY(well_->color() == (well == "picked" ? ColorValue{0.25, 0.5, 0.75, 1.0} : before));
-        QCOMPARE(well_->messageLayer() != nullptr, well == "no picker");
-        if (well_->messageLayer() != nullptr) {
-            QCOMPARE(well_->messageLayer()->text(), ModernColorWell::kNoPicker);
-        }
+        QTRY_COMPARE_WITH_TIMEOUT(heard_, QStringList{heard}, kBusTimeoutMs);
     }
 
-    // A pick the portal never answers holds nothing up: the next press picks, and whatever
+    // A pick the portal never answers holds nothing up: the next start picks, and whatever
     // comes for the old request later is ignored.
     void unansweredPickGivesWay_data() {
         QTest::addColumn<Reply>("first");
@@ -218,12 +202,11 @@ private slots:
         QFETCH(Reply, first);
         fake_->reply = first;
         pick();
-        QSignalSpy ended(portal_.get(), &PortalMagnifier::sessionEnded);
+        portal_->cancel();
         fake_->reply = Reply::Now;
         fake_->results = withColour(0.1, 0.2, 0.3);
         pick();
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, kBusTimeoutMs);
-        QVERIFY(well_->color() == (ColorValue{0.1, 0.2, 0.3, 1.0}));
+        QTRY_COMPARE_WITH_TIMEOUT(heard_, QStringList{"picked 10 20 30"}, kBusTimeoutMs);
 
         // The old request is answered late while a third pick waits: only its answer counts.
         fake_->reply = Reply::Silent;
@@ -232,12 +215,12 @@ private slots:
         for (const QDBusMessage& call : std::as_const(fake_->hanging)) {
             fake_->bus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(old))));
         }
-        fake_->respond(old, 0, withColour(0.9, 0.9, 0.9));
-        fake_->respond(fake_->requests[2], 0, withColour(0.4, 0.5, 0.6));
-        QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 2, kBusTimeoutMs);
-        QVERIFY(well_->color() == (ColorValue{0.4, 0.5, 0.6, 1.0}));
+        fake_->respond(old, withColour(0.9, 0.9, 0.9));
+        fake_->respond(fake_->requests[2], withColour(0.4, 0.5, 0.6));
+        QTRY_COMPARE_WITH_TIMEOUT(heard_.size(), 2, kBusTimeoutMs);
+        QCOMPARE(heard_.last(), "picked 40 50 60");
     }
 };
 
-QTEST_MAIN(PortalMagnifierTest)
-#include "ui_portal_magnifier_qtest.moc"
+QTEST_MAIN(PortalPickerTest)
+#include "picker_portal_qtest.moc"
