@@ -34,15 +34,10 @@ public:
     bool start(QPointF globalPosition);
     // Hides the loupe and lets the input go, without a report.
     void stop();
-    bool isRunning() const { return running_; }
 
     // Samples and shows the pixels around a global logical position; false when the screen
     // cannot be read. One loupe update: what follows each pointer move.
     bool updateAt(QPointF globalPosition);
-
-    QPoint hotSpot() const { return hotSpot_; }  // device pixels of the virtual desktop
-    const QImage& sample() const { return sample_; }
-    std::optional<ColorValue> centreColor() const;
 
 signals:
     void colorPicked(const hueloupe::ColorValue& color);
@@ -57,6 +52,7 @@ protected:
 
 private:
     bool showHotSpot(const Monitor& monitor, QPoint hotSpot);
+    std::optional<ColorValue> centreColor() const;
     void moveByKeys(int dx, int dy);
     void pick();
     void fail();
@@ -65,7 +61,7 @@ private:
     MonitorSource monitorSource_;
     Monitors monitors_;
     Monitor monitor_;  // the one the hot spot is on, or nearest to
-    QPoint hotSpot_;
+    QPoint hotSpot_;   // device pixels of the virtual desktop
     QImage sample_;
     // Where the arrow keys last put the pointer (logical, global): the move event that follows
     // must not round the hot spot back to whole logical pixels.

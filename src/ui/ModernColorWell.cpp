@@ -43,7 +43,7 @@ void ModernColorWell::setPicker(Picker* picker) {
     picker_ = picker;
     if (picker != nullptr) {
         connect(picker, &Picker::picked, this, &ModernColorWell::colorPicked);
-        connect(picker, &Picker::failed, this, &ModernColorWell::pickEnded);
+        connect(picker, &Picker::failed, this, &ModernColorWell::pickFailed);
         connect(picker, &Picker::unavailable, this, &ModernColorWell::pickUnavailable);
     }
 }
@@ -165,7 +165,7 @@ void ModernColorWell::colorPicked(const ColorValue& color) {
     }
 }
 
-void ModernColorWell::pickEnded() {
+void ModernColorWell::pickFailed() {
     picking_ = false;
 }
 

@@ -74,7 +74,7 @@ private:
     void expireMessage(const QString& token);
     void startMagnifier(QPointF position);
     void colorPicked(const ColorValue& color);
-    void pickEnded();
+    void pickFailed();
     void pickUnavailable();
 
     ModernColorWellDelegate* delegate_ = nullptr;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Which picker a press starts: the choice from the platform and HUELOUPE_PICKER, the picker
 // made for it, the fallback from the loupe to the portal, and how sessions end.
+#include <optional>
+#include <tuple>
+
 #include <QTest>
 
 #include "FakePicker.h"
@@ -9,8 +12,6 @@
 
 using namespace hueloupe;
 using namespace hueloupe::testing;
-
-Q_DECLARE_METATYPE(hueloupe::PickerKind)
 
 namespace {
 
@@ -27,40 +28,29 @@ class PickerChoiceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void choice_data() {
-        QTest::addColumn<QString>("platform");
-        QTest::addColumn<QVariant>("variable");  // invalid: not set
-        QTest::addColumn<PickerKind>("picker");
-        QTest::addColumn<bool>("fallback");
-        QTest::addColumn<bool>("warns");
-        const QVariant unset;
-        const PickerKind screen = PickerKind::Screen, portal = PickerKind::Portal;
-        QTest::newRow("X11") << "xcb" << unset << screen << true << false;
-        QTest::newRow("Wayland") << "wayland" << unset << portal << true << false;
-        QTest::newRow("Wayland, EGL") << "wayland-egl" << unset << portal << true << false;
-        QTest::newRow("empty") << "xcb" << QVariant("") << screen << true << false;
-        QTest::newRow("portal") << "xcb" << QVariant("portal") << portal << false << false;
-        QTest::newRow("screen, on Wayland")
-            << "wayland" << QVariant("screen") << screen << false << false;
-        QTest::newRow("any case, spaces")
-            << "xcb" << QVariant(" Portal ") << portal << false << false;
-        QTest::newRow("misspelt") << "wayland" << QVariant("potral") << portal << true << true;
-        QTest::newRow("long junk")
-            << "offscreen" << QVariant(QString(5000, u'x')) << screen << true << true;
-    }
-
     void choice() {
-        QFETCH(QString, platform);
-        QFETCH(QVariant, variable);
-        QFETCH(PickerKind, picker);
-        QFETCH(bool, fallback);
-        QFETCH(bool, warns);
-        const auto forced = variable.isValid() ? std::optional(variable.toString()) : std::nullopt;
-        const PickerChoice choice = choosePicker(platform, forced);
-        QCOMPARE(choice.picker, picker);
-        QCOMPARE(choice.portalWhenUnreadable, fallback);
-        QCOMPARE(choice.warning.contains(QLatin1String(kPickerVariable)), warns);
-        QVERIFY(choice.warning.size() < 200);  // junk is cut short
+        const PickerKind screen = PickerKind::Screen, portal = PickerKind::Portal;
+        const std::nullopt_t unset = std::nullopt;
+        using Variable = std::optional<QString>;
+        for (const auto& [platform, variable, picker, fallback, warns] :
+             std::initializer_list<std::tuple<const char*, Variable, PickerKind, bool, bool>>{
+                 {"xcb", unset, screen, true, false},
+                 {"wayland", unset, portal, true, false},
+                 {"wayland-egl", unset, portal, true, false},
+                 {"xcb", "", screen, true, false},
+                 {"xcb", "portal", portal, false, false},
+                 {"wayland", "screen", screen, false, false},
+                 {"xcb", " Portal ", portal, false, false},  // any case, spaces
+                 {"wayland", "potral", portal, true, true},
+                 {"offscreen", QString(5000, u'x'), screen, true, true},
+             }) {
+            const PickerChoice choice = choosePicker(QString(platform), variable);
+            const QString row = QString(platform) + " " + variable.value_or("(unset)").left(9);
+            QVERIFY2(choice.picker == picker && choice.portalWhenUnreadable == fallback,
+                     qPrintable(row));
+            QCOMPARE(choice.warning.contains(QLatin1String(kPickerVariable)), warns);
+            QVERIFY(choice.warning.size() < 200);  // junk is cut short
+        }
     }
 
     void madeForTheChoice() {
