@@ -10,10 +10,11 @@
 #include <QPainter>
 #include <QScreen>
 
+#include "DesktopMonitors.h"
 #include "LoupeGeometry.h"
 #include "LoupeRenderer.h"
 #include "LoupeWindow.h"
-#include "ScreenSampler.h"
+#include "QtScreenSampler.h"
 
 namespace {
 
@@ -39,13 +40,13 @@ QPoint pointerAt(std::int64_t step, QSize screenSize) {
 // Grab, scale and paint into an image: the update without the window system's drawing.
 void BM_LoupeUpdate(benchmark::State& state) {
     QScreen* target = screen();
-    ScreenSampler& sampler = ScreenSampler::standard();
+    QtScreenSampler sampler;
     QImage face(loupe::loupeSize(), QImage::Format_ARGB32_Premultiplied);
     const QSize size = target->geometry().size();
     std::int64_t step = 0;
     for (auto _ : state) {
         const QPoint hotSpot = pointerAt(step++, size);
-        const QImage sample = sampler.sample(*target, loupe::sampleRect(hotSpot));
+        const QImage sample = sampler.sample(loupe::sampleRect(hotSpot));
         if (sample.isNull()) {
             state.SkipWithError("the screen cannot be read (no X display?)");
             break;
@@ -61,8 +62,12 @@ BENCHMARK(BM_LoupeUpdate)->Unit(benchmark::kMillisecond);
 // The same through the loupe window itself: sample, move the window, repaint it now.
 void BM_LoupeWindowUpdate(benchmark::State& state) {
     QScreen* target = screen();
-    LoupeWindow window(ScreenSampler::standard());
-    window.show();
+    QtScreenSampler sampler;
+    LoupeWindow window(sampler, desktopMonitors);
+    if (!window.start(target->geometry().center())) {  // shows it, as a press does
+        state.SkipWithError("the screen cannot be read (no X display?)");
+        return;
+    }
     QCoreApplication::processEvents();
     const QSize size = target->geometry().size();
     std::int64_t step = 0;
@@ -74,7 +79,7 @@ void BM_LoupeWindowUpdate(benchmark::State& state) {
         }
         window.repaint();
     }
-    window.hide();
+    window.stop();
 }
 BENCHMARK(BM_LoupeWindowUpdate)->Unit(benchmark::kMillisecond);
 

@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <cstdio>
+#include <memory>
 
 #include "AppDelegate.h"
 #include "ApplicationState.h"
 #include "ColorPanel.h"
 #include "CommandLine.h"
-#include "DesktopMagnifier.h"
 #include "InterfaceLoader.h"
+#include "ModernColorWell.h"
 #include "NoDisplay.h"
-#include "PortalMagnifier.h"
-#include "ScreenMagnifier.h"
+#include "PickerChoice.h"
 #include "SettingsPreferences.h"
 #include "TimerScheduler.h"
 
@@ -31,10 +31,8 @@ int main(int argc, char** argv) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hueloupe.Hueloupe"));
 
     // The colour well's picker, chosen once; nothing touches the screen or the bus until a press.
-    hueloupe::ScreenMagnifier loupe;
-    hueloupe::PortalMagnifier portal;
-    hueloupe::DesktopMagnifier picker(hueloupe::choosePickerForDesktop(), loupe, portal);
-    hueloupe::Magnifier::setShared(&picker);
+    const std::unique_ptr<hueloupe::Picker> picker =
+        hueloupe::makeDesktopPicker(hueloupe::choosePickerForDesktop());
 
     // The services, made once here and handed to whatever uses them.
     hueloupe::SettingsPreferences settings(hueloupe::SettingsPreferences::standardFilePath());
@@ -44,10 +42,10 @@ int main(int argc, char** argv) {
     hueloupe::AppDelegate::initialize(settings);
     hueloupe::AppDelegate controller(settings, hueloupe::ColorPanel::shared());
     hueloupe::Interface loaded = hueloupe::loadInterface({settings, scheduler, applicationState});
+    loaded.colorWell->setPicker(picker.get());
     controller.connectOutlets(loaded);
     controller.applicationWillFinishLaunching();
     const int status = QApplication::exec();
     controller.applicationWillTerminate();
-    hueloupe::Magnifier::setShared(nullptr);
     return status;
 }

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -12,6 +13,7 @@
 #include "MessageOverlay.h"
 #include "ModernColorWellDelegate.h"
 #include "OverlayGeometry.h"
+#include "Picker.h"
 #include "Token.h"
 
 namespace hueloupe {
@@ -25,8 +27,21 @@ constexpr ColorValue kOverlayTextColor{1.0, 1.0, 1.0, 0.8};
 ModernColorWell::ModernColorWell(QWidget* parent) : QWidget(parent) {}
 
 ModernColorWell::~ModernColorWell() {
-    if (trackingMagnifier_ != nullptr) {
-        trackingMagnifier_->stopTracking(this);
+    setPicker(nullptr);  // ends a running session
+}
+
+void ModernColorWell::setPicker(Picker* picker) {
+    if (picker_ != nullptr) {
+        if (std::exchange(picking_, false)) {
+            picker_->cancel();
+        }
+        picker_->disconnect(this);
+    }
+    picker_ = picker;
+    if (picker != nullptr) {
+        connect(picker, &Picker::picked, this, &ModernColorWell::colorPicked);
+        connect(picker, &Picker::failed, this, &ModernColorWell::pickFailed);
+        connect(picker, &Picker::unavailable, this, &ModernColorWell::pickUnavailable);
     }
 }
 
@@ -122,17 +137,21 @@ void ModernColorWell::startMagnifier(QPointF position) {
     if (aboveBottom <= kBottomStrip) {
         return;
     }
-    if (trackingMagnifier_ != nullptr) {
-        // An earlier pick that was never answered gives way to this press.
-        std::exchange(trackingMagnifier_, nullptr)->stopTracking(this);
+    if (picker_ == nullptr) {
+        showMessage(kNoPicker);
+        return;
     }
-    Magnifier& magnifier = Magnifier::shared();
-    trackingMagnifier_ = &magnifier;
-    magnifier.trackMagnifierWithDelegate(this);
+    if (std::exchange(picking_, false)) {
+        picker_->cancel();  // an earlier pick that was never answered gives way to this press
+    }
+    picking_ = true;
+    picker_->start(QCursor::pos());
 }
 
-void ModernColorWell::magnifierDidSelectColor(Magnifier* /*magnifier*/, const ColorValue& color) {
-    trackingMagnifier_ = nullptr;
+void ModernColorWell::colorPicked(const ColorValue& color) {
+    if (!std::exchange(picking_, false)) {
+        return;
+    }
     setColor(color);
     if (delegate_ != nullptr) {
         delegate_->colorChanged(color);
@@ -143,13 +162,14 @@ void ModernColorWell::magnifierDidSelectColor(Magnifier* /*magnifier*/, const Co
     }
 }
 
-void ModernColorWell::magnifierDidFailToSelectColor(Magnifier* /*magnifier*/) {
-    trackingMagnifier_ = nullptr;
+void ModernColorWell::pickFailed() {
+    picking_ = false;
 }
 
-void ModernColorWell::magnifierIsUnavailable(Magnifier* /*magnifier*/) {
-    trackingMagnifier_ = nullptr;
-    showMessage(kNoPicker);  // otherwise the press would seem to do nothing
+void ModernColorWell::pickUnavailable() {
+    if (std::exchange(picking_, false)) {
+        showMessage(kNoPicker);  // otherwise the press would seem to do nothing
+    }
 }
 
 void ModernColorWell::paintEvent(QPaintEvent* /*event*/) {

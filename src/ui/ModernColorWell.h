@@ -4,12 +4,12 @@
 #include <optional>
 
 #include <QPointF>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
 #include "ActionlessLayerDelegate.h"
 #include "ColorValue.h"
-#include "Magnifier.h"
 #include "Scheduler.h"
 
 namespace hueloupe {
@@ -17,11 +17,12 @@ namespace hueloupe {
 class ApplicationState;
 class MessageOverlay;
 class ModernColorWellDelegate;
+class Picker;
 
 // The large view that shows the current colour. A press away from its bottom strip starts the
-// screen loupe; the picked colour is shown and handed to the delegate. A text overlay shows a
-// hint after set-up and short messages later.
-class ModernColorWell : public QWidget, public MagnifierDelegate {
+// picker (the screen loupe) at the pointer; the picked colour is shown and handed to the
+// delegate. A text overlay shows a hint after set-up and short messages later.
+class ModernColorWell : public QWidget {
     Q_OBJECT
 
 public:
@@ -58,9 +59,8 @@ public:
     void setScheduler(Scheduler& scheduler) { scheduler_ = &scheduler; }
     void setApplicationState(ApplicationState& state) { applicationState_ = &state; }
 
-    void magnifierDidSelectColor(Magnifier* magnifier, const ColorValue& color) override;
-    void magnifierDidFailToSelectColor(Magnifier* magnifier) override;
-    void magnifierIsUnavailable(Magnifier* magnifier) override;
+    // What a press starts; not owned. Without one a press says "no color picker".
+    void setPicker(Picker* picker);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -74,6 +74,9 @@ private:
     void armExpiry(const QString& token, Scheduler::Duration delay);
     void expireMessage(const QString& token);
     void startMagnifier(QPointF position);
+    void colorPicked(const ColorValue& color);
+    void pickFailed();
+    void pickUnavailable();
 
     ModernColorWellDelegate* delegate_ = nullptr;
     MessageOverlay* messageLayer_ = nullptr;  // a child widget, owned through Qt
@@ -83,7 +86,8 @@ private:
     ColorValue color_{0.0, 0.7082, 1.0, 1.0};
     Scheduler* scheduler_ = nullptr;
     ApplicationState* applicationState_ = nullptr;
-    Magnifier* trackingMagnifier_ = nullptr;
+    QPointer<Picker> picker_;
+    bool picking_ = false;  // a session of this well's press is running
 };
 
 }  // namespace hueloupe

@@ -13,6 +13,7 @@
 #include "ColorPanel.h"
 #include "CopyPopUpButton.h"
 #include "FakeApplicationState.h"
+#include "FakePicker.h"
 #include "FormatMenuItem.h"
 #include "InMemoryPreferences.h"
 #include "InterfaceLoader.h"
@@ -58,6 +59,7 @@ struct App {
         for (const auto& [key, value] : seeded.asKeyValueRange()) settings.setObject(value, key);
         seedWrites = settings.writeCount();
         ui = loadInterface({settings, scheduler, application});
+        ui.colorWell->setPicker(&picker);
         controller.setBeep([this] { ++beeps; });
         controller.connectOutlets(ui);
         controller.applicationWillFinishLaunching();
@@ -90,6 +92,7 @@ struct App {
     InMemoryPreferences settings;
     ManualScheduler scheduler;
     FakeApplicationState application;
+    testing::FakePicker picker;
     ColorPanel panel;
     Interface ui;
     AppDelegate controller{settings, panel};
@@ -186,7 +189,9 @@ private slots:
             app.controller.tweakColor();  // shows it
             app.panel.dialog()->setCurrentColor(Qt::magenta);
         } else if (road == Road::Loupe) {
-            app.ui.colorWell->magnifierDidSelectColor(nullptr, color);
+            QTest::mousePress(app.ui.colorWell, Qt::LeftButton, {}, QPoint(30, 30));
+            app.scheduler.advance(std::chrono::milliseconds(300));  // held, if not active
+            app.picker.succeed(color);
         } else {
             app.command(road == Road::Paste ? QKeySequence::Paste : QKeySequence("Ctrl+Shift+V"));
             QCOMPARE(app.ui.colorWell->messageLayer()->text(),

@@ -13,6 +13,7 @@
 #include "ColorHistoryView.h"
 #include "CopyPopUpButton.h"
 #include "CopyPopUpButtonCell.h"
+#include "FakePicker.h"
 #include "FormatMenuItem.h"
 #include "InMemoryPreferences.h"
 #include "InterfaceLoader.h"
@@ -34,15 +35,15 @@ std::unique_ptr<ColorFormatter> formatter(const char* format) {
 }
 
 // A 100 x 100 well and a copy button with two formats, among fakes. Steps (see runScenario):
-// well "press/move Y" (Y above its bottom), "release", "inactive", "nodelegate", "pick", "fail",
-// "awake", "show TEXT", "resize W H"; button "push", "lift", "choose" (its second item), "empty";
-// "destroy" (both). Checks: "shown/hidden TEXT" ("hint": the hint), "frame X Y W H", "fading",
-// "still", "token/pushed/menu 0|1", "sessions/stops/activations N", "sent TITLE, ...".
+// well "press/move Y" (Y above its bottom), "release", "inactive", "nodelegate", "nopicker",
+// "pick", "fail", "refuse" (no picker available), "awake", "show TEXT", "resize W H"; button
+// "push", "lift", "choose" (its second item), "empty"; "destroy" (both). Checks: "shown/hidden
+// TEXT" ("hint": the hint), "frame X Y W H", "fading", "still", "token/pushed/menu 0|1",
+// "sessions/stops/activations N", "sent TITLE, ...".
 struct World final : ModernColorWellDelegate {
     ManualScheduler scheduler;
     FakeApplicationState app;
-    FakeMagnifier magnifier;
-    ScopedMagnifier scoped{magnifier};
+    FakePicker picker;
     int heard = 0;
     QStringList sent;
     std::unique_ptr<ModernColorWell> well = std::make_unique<ModernColorWell>();
@@ -54,6 +55,7 @@ struct World final : ModernColorWellDelegate {
         well->setScheduler(scheduler);
         well->setApplicationState(app);
         well->setDelegate(this);
+        well->setPicker(&picker);
         button->resize(120, 22);
         button->setScheduler(scheduler);
         button->addItem(formatter("#{rr}{gg}{bb}"), "#00B5FF");
@@ -82,12 +84,16 @@ struct World final : ModernColorWellDelegate {
             app.active = false;
         } else if (verb == "nodelegate") {
             well->setDelegate(nullptr);
+        } else if (verb == "nopicker") {
+            well->setPicker(nullptr);
         } else if (verb == "pick") {
-            magnifier.succeed(kPicked);
+            picker.succeed(kPicked);
             QVERIFY(well->color() == kPicked && heard == int(well->delegate() != nullptr));
         } else if (verb == "fail") {
-            magnifier.fail();
+            picker.fail();
             QVERIFY(well->color() != kPicked && heard == 0);
+        } else if (verb == "refuse") {
+            picker.refuse();
         } else if (verb == "destroy") {
             well.reset();
             button.reset();
@@ -114,9 +120,9 @@ struct World final : ModernColorWellDelegate {
         } else if (verb == "token") {
             QCOMPARE(well->mouseDownToken().has_value(), on);
         } else if (verb == "sessions") {
-            QCOMPARE(magnifier.sessions, argument.toInt());
+            QCOMPARE(picker.starts, argument.toInt());
         } else if (verb == "stops") {
-            QCOMPARE(magnifier.stops, argument.toInt());
+            QCOMPARE(picker.ends, argument.toInt());
         } else if (verb == "activations") {
             QCOMPARE(int(app.activatedWindows.size()), argument.toInt());
         } else if (verb == "push" || verb == "lift") {
@@ -157,6 +163,11 @@ private slots:
         row("pick shows, then tells", "press 50; pick; activations 0; token 1");
         row("inactive pick activates", "inactive; 0 press 50; 300 pick; activations 1; token 0");
         row("failed pick", "press 50; fail");
+        row("a new press ends the unanswered session",
+            "press 50; press 60; sessions 2; stops 1; pick");
+        row("no picker available",
+            "press 50; refuse; shown no color picker; 800 hidden no color picker");
+        row("no picker handed in", "nopicker; press 50; shown no color picker");
         row("pick without a delegate", "nodelegate; press 50; pick");
         row("destroyed well ends its session", "press 50; destroy; stops 1");
         row("steps of a destroyed well", "awake; inactive; 0 press 50; destroy; 3000 sessions 0");

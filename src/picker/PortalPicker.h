@@ -8,7 +8,7 @@
 #include <QObject>
 #include <QString>
 
-#include "Magnifier.h"
+#include "Picker.h"
 
 namespace hueloupe {
 
@@ -18,23 +18,21 @@ namespace hueloupe {
 //
 // A session reads the portal's version, then calls PickColor and waits for the Response signal
 // of the request object. A session that is never answered holds nothing: a new session or
-// stopTracking drops it, and anything that arrives for it later is ignored.
-class PortalMagnifier final : public QObject, public Magnifier {
+// cancel() drops it, and anything that arrives for it later is ignored. The portal's picker
+// chooses its own place to start, so the position a session starts at is not used.
+class PortalPicker final : public Picker {
     Q_OBJECT
 
 public:
-    explicit PortalMagnifier(QObject* parent = nullptr);
-    ~PortalMagnifier() override;
-
-    void trackMagnifierWithDelegate(MagnifierDelegate* delegate) override;
-    void stopTracking(MagnifierDelegate* delegate) override;
+    explicit PortalPicker(QObject* parent = nullptr);
+    ~PortalPicker() override;
 
     // The request object whose Response the running session waits for; empty when none.
     QString requestPath() const;
 
-signals:
-    // A session ended and its delegate has been told.
-    void sessionEnded();
+protected:
+    void begin(QPointF at) override;
+    void end() override;
 
 private slots:
     // Slot by name: QtDBus delivers bus signals only to slots named this way.
@@ -44,18 +42,16 @@ private:
     enum class Outcome { Picked, Failed, Unavailable };
     struct Session {
         quint64 serial = 0;
-        MagnifierDelegate* delegate = nullptr;
         QString token;        // our handle_token for the request
         QString requestPath;  // predicted until PickColor returns the real one
     };
 
-    using ReplyHandler = void (PortalMagnifier::*)(const QDBusMessage& reply);
+    using ReplyHandler = void (PortalPicker::*)(const QDBusMessage& reply);
     void await(const QDBusPendingCall& call, ReplyHandler handler);
     void versionRead(const QDBusMessage& reply);
     void pickStarted(const QDBusMessage& reply);
     bool follow(const QString& requestPath);
     void unfollow(const QString& requestPath);
-    void drop();
     void finish(Outcome outcome, const ColorValue& color = {});
 
     std::optional<Session> session_;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "LoupeWindow.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QCursor>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -14,21 +15,10 @@
 
 namespace hueloupe {
 
-namespace {
-
-QScreen* screenFor(QPointF globalPosition, QScreen* fallback) {
-    QScreen* screen = QGuiApplication::screenAt(globalPosition.toPoint());
-    if (screen == nullptr) {
-        screen = fallback != nullptr ? fallback : QGuiApplication::primaryScreen();
-    }
-    return screen;
-}
-
-}  // namespace
-
-LoupeWindow::LoupeWindow(ScreenSampler& sampler)
+LoupeWindow::LoupeWindow(ScreenSampler& sampler, MonitorSource monitors)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      sampler_(sampler) {
+      sampler_(sampler),
+      monitorSource_(std::move(monitors)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -40,6 +30,7 @@ LoupeWindow::~LoupeWindow() = default;
 
 bool LoupeWindow::start(QPointF globalPosition) {
     keyedPointer_.reset();
+    monitors_ = monitorSource_();
     if (!updateAt(globalPosition)) {
         return false;
     }
@@ -62,27 +53,24 @@ void LoupeWindow::stop() {
 }
 
 bool LoupeWindow::updateAt(QPointF globalPosition) {
-    QScreen* screen = screenFor(globalPosition, screen_);
-    if (screen == nullptr) {
+    const Monitor* monitor = desktop::monitorAt(monitors_, globalPosition);
+    if (monitor == nullptr) {
         return false;
     }
-    const qreal ratio = screen->devicePixelRatio();
-    const QPoint pixel = loupe::devicePixelAt(globalPosition - screen->geometry().topLeft(), ratio);
-    const QSize screenPixels = loupe::deviceSize(screen->geometry().size(), ratio);
-    return showHotSpot(*screen, loupe::clampToScreen(pixel, screenPixels));
+    // The pixel under the pointer wherever it is, on a monitor or between them.
+    return showHotSpot(*monitor, desktop::devicePixelAt(*monitor, globalPosition));
 }
 
-bool LoupeWindow::showHotSpot(QScreen& screen, QPoint hotSpot) {
-    QImage sample = sampler_.sample(screen, loupe::sampleRect(hotSpot));
+bool LoupeWindow::showHotSpot(const Monitor& monitor, QPoint hotSpot) {
+    QImage sample = sampler_.sample(loupe::sampleRect(hotSpot));
     if (sample.isNull()) {
         return false;
     }
-    screen_ = &screen;
+    monitor_ = monitor;
     hotSpot_ = hotSpot;
     sample_ = std::move(sample);
-    const QPoint pointer =
-        screen.geometry().topLeft() + loupe::logicalPointFor(hotSpot, screen.devicePixelRatio());
-    move(loupe::loupePosition(pointer, size(), screen.geometry()));
+    const QPoint pointer = desktop::logicalPointFor(monitor, hotSpot);
+    move(loupe::loupePosition(pointer, size(), monitor.geometry));
     update();
     return true;
 }
@@ -158,20 +146,16 @@ void LoupeWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void LoupeWindow::moveByKeys(int dx, int dy) {
-    if (screen_ == nullptr) {
-        return;
-    }
-    QScreen& screen = *screen_;
-    const qreal ratio = screen.devicePixelRatio();
-    const QSize screenPixels = loupe::deviceSize(screen.geometry().size(), ratio);
-    const QPoint target = loupe::clampToScreen(hotSpot_ + QPoint(dx, dy), screenPixels);
-    if (!showHotSpot(screen, target)) {
+    const QPoint target = desktop::stepHotSpot(monitors_, hotSpot_, QPoint(dx, dy));
+    const Monitor* holder = desktop::monitorHolding(monitors_, target);
+    const Monitor monitor = holder != nullptr ? *holder : monitor_;
+    if (!showHotSpot(monitor, target)) {
         fail();
         return;
     }
-    const QPoint pointer = screen.geometry().topLeft() + loupe::logicalPointFor(target, ratio);
+    const QPoint pointer = desktop::logicalPointFor(monitor, target);
     keyedPointer_ = pointer;
-    QCursor::setPos(&screen, pointer);
+    QCursor::setPos(pointer);
 }
 
 void LoupeWindow::closeEvent(QCloseEvent* event) {

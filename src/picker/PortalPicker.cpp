@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "PortalMagnifier.h"
+#include "PortalPicker.h"
 
 #include <cmath>
 #include <utility>
@@ -104,21 +104,18 @@ std::optional<ColorValue> pickedColor(const QDBusMessage& response) {
 
 }  // namespace
 
-PortalMagnifier::PortalMagnifier(QObject* parent) : QObject(parent) {}
+PortalPicker::PortalPicker(QObject* parent) : Picker(parent) {}
 
-PortalMagnifier::~PortalMagnifier() {
-    drop();
+PortalPicker::~PortalPicker() {
+    cancel();
 }
 
-QString PortalMagnifier::requestPath() const {
+QString PortalPicker::requestPath() const {
     return session_ ? session_->requestPath : QString();
 }
 
-void PortalMagnifier::trackMagnifierWithDelegate(MagnifierDelegate* delegate) {
-    if (session_) {
-        finish(Outcome::Failed);  // one session at a time
-    }
-    session_ = Session{++serial_, delegate, makeToken().remove(u'-').prepend(u"hueloupe"), {}};
+void PortalPicker::begin(QPointF /*at*/) {
+    session_ = Session{++serial_, makeToken().remove(u'-').prepend(u"hueloupe"), {}};
     if (!bus().isConnected()) {
         finish(Outcome::Unavailable);
         return;
@@ -127,16 +124,10 @@ void PortalMagnifier::trackMagnifierWithDelegate(MagnifierDelegate* delegate) {
         kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
     get << kScreenshot << QStringLiteral("version");
-    await(bus().asyncCall(get), &PortalMagnifier::versionRead);
+    await(bus().asyncCall(get), &PortalPicker::versionRead);
 }
 
-void PortalMagnifier::stopTracking(MagnifierDelegate* delegate) {
-    if (session_ && delegate != nullptr && delegate == session_->delegate) {
-        drop();
-    }
-}
-
-void PortalMagnifier::await(const QDBusPendingCall& call, ReplyHandler handler) {
+void PortalPicker::await(const QDBusPendingCall& call, ReplyHandler handler) {
     auto* watcher = new QDBusPendingCallWatcher(call, this);
     const quint64 serial = session_->serial;
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, serial, handler] {
@@ -147,7 +138,7 @@ void PortalMagnifier::await(const QDBusPendingCall& call, ReplyHandler handler) 
     });
 }
 
-void PortalMagnifier::versionRead(const QDBusMessage& reply) {
+void PortalPicker::versionRead(const QDBusMessage& reply) {
     if (reply.type() == QDBusMessage::ErrorMessage) {
         finish(meansNoPicker(reply) ? Outcome::Unavailable : Outcome::Failed);
         return;
@@ -165,10 +156,10 @@ void PortalMagnifier::versionRead(const QDBusMessage& reply) {
     QDBusMessage pick =
         QDBusMessage::createMethodCall(kService, kObject, kScreenshot, QStringLiteral("PickColor"));
     pick << QString() << QVariantMap{{QStringLiteral("handle_token"), session_->token}};
-    await(bus().asyncCall(pick), &PortalMagnifier::pickStarted);
+    await(bus().asyncCall(pick), &PortalPicker::pickStarted);
 }
 
-void PortalMagnifier::pickStarted(const QDBusMessage& reply) {
+void PortalPicker::pickStarted(const QDBusMessage& reply) {
     const std::optional<QDBusObjectPath> request = onlyArgument<QDBusObjectPath>(reply);
     if (!request) {
         finish(Outcome::Failed);
@@ -183,7 +174,7 @@ void PortalMagnifier::pickStarted(const QDBusMessage& reply) {
     }
 }
 
-void PortalMagnifier::onResponse(const QDBusMessage& message) {
+void PortalPicker::onResponse(const QDBusMessage& message) {
     if (!session_ || session_->requestPath.isEmpty() || message.path() != session_->requestPath) {
         return;  // a request that was dropped or has ended
     }
@@ -194,7 +185,7 @@ void PortalMagnifier::onResponse(const QDBusMessage& message) {
     }
 }
 
-bool PortalMagnifier::follow(const QString& requestPath) {
+bool PortalPicker::follow(const QString& requestPath) {
     if (!bus().connect(QString(), requestPath, kRequest, kResponse, this,
                        SLOT(onResponse(QDBusMessage)))) {
         return false;
@@ -203,14 +194,14 @@ bool PortalMagnifier::follow(const QString& requestPath) {
     return true;
 }
 
-void PortalMagnifier::unfollow(const QString& requestPath) {
+void PortalPicker::unfollow(const QString& requestPath) {
     if (!requestPath.isEmpty()) {
         bus().disconnect(QString(), requestPath, kRequest, kResponse, this,
                          SLOT(onResponse(QDBusMessage)));
     }
 }
 
-void PortalMagnifier::drop() {
+void PortalPicker::end() {
     if (!session_) {
         return;
     }
@@ -225,23 +216,20 @@ void PortalMagnifier::drop() {
     }
 }
 
-void PortalMagnifier::finish(Outcome outcome, const ColorValue& color) {
+void PortalPicker::finish(Outcome outcome, const ColorValue& color) {
     const Session ended = *std::exchange(session_, std::nullopt);
     unfollow(ended.requestPath);
-    if (ended.delegate != nullptr) {
-        switch (outcome) {
-            case Outcome::Picked:
-                ended.delegate->magnifierDidSelectColor(this, color);
-                break;
-            case Outcome::Failed:
-                ended.delegate->magnifierDidFailToSelectColor(this);
-                break;
-            case Outcome::Unavailable:
-                ended.delegate->magnifierIsUnavailable(this);
-                break;
-        }
+    switch (outcome) {
+        case Outcome::Picked:
+            reportPicked(color);
+            break;
+        case Outcome::Failed:
+            reportFailed();
+            break;
+        case Outcome::Unavailable:
+            reportUnavailable();
+            break;
     }
-    emit sessionEnded();
 }
 
 }  // namespace hueloupe

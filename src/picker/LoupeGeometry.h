@@ -5,14 +5,13 @@
 
 #include <QImage>
 #include <QPoint>
-#include <QPointF>
 #include <QRect>
 #include <QSize>
 
 #include "ColorValue.h"
 
-// Pure geometry of the screen loupe. Device pixels are counted from the screen's top-left
-// corner; logical positions are Qt's device-independent coordinates.
+// Pure geometry of the screen loupe's face and where it sits. Where pointers and pixels lie on
+// the desktop is Monitors.h's job.
 namespace hueloupe::loupe {
 
 inline constexpr int kSampleRadius = 7;  // 15 x 15 device pixels around the hot spot
@@ -23,22 +22,9 @@ inline constexpr int kPointerGap = 24;  // the loupe keeps clear of the pixels i
 // The square of device pixels, 2 * radius + 1 on a side, centred on the hot spot.
 QRect sampleRect(QPoint hotSpot, int radius = kSampleRadius);
 
-// The device pixel under a logical position given relative to the screen's top-left corner.
-QPoint devicePixelAt(QPointF logicalInScreen, qreal devicePixelRatio);
-
-// A logical position (relative to the screen) that lies on the given device pixel, rounded
-// down to whole logical pixels as the pointer needs them.
-QPoint logicalPointFor(QPoint devicePixel, qreal devicePixelRatio);
-
-// The screen's size in device pixels.
-QSize deviceSize(QSize logicalSize, qreal devicePixelRatio);
-
-// The nearest pixel inside a screen of the given device size.
-QPoint clampToScreen(QPoint devicePixel, QSize screenDeviceSize);
-
 // Top-left corner (logical, global) of the loupe window: below and right of the pointer,
-// flipped to the left and/or above where it would leave the screen, and kept on it.
-QPoint loupePosition(QPoint pointer, QSize loupeSize, const QRect& screen, int gap = kPointerGap);
+// flipped to the left and/or above where it would leave the monitor, and kept on it.
+QPoint loupePosition(QPoint pointer, QSize loupeSize, const QRect& monitor, int gap = kPointerGap);
 
 // The loupe window's logical size for a sample of the given radius.
 QSize loupeSize(int radius = kSampleRadius);

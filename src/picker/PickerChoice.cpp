@@ -4,6 +4,12 @@
 #include <QGuiApplication>
 #include <QtGlobal>
 
+#include "DesktopMonitors.h"
+#include "FallbackPicker.h"
+#include "LoupePicker.h"
+#include "PortalPicker.h"
+#include "QtScreenSampler.h"
+
 namespace hueloupe {
 
 namespace {
@@ -16,14 +22,14 @@ constexpr qsizetype kShownValueLength = 40;
 PickerChoice choosePicker(QStringView platformName, const std::optional<QString>& forced) {
     const QString value = forced.value_or(QString()).trimmed();
     if (value.compare(QLatin1String("screen"), Qt::CaseInsensitive) == 0) {
-        return {Picker::Screen, false, {}};
+        return {PickerKind::Screen, false, {}};
     }
     if (value.compare(QLatin1String("portal"), Qt::CaseInsensitive) == 0) {
-        return {Picker::Portal, false, {}};
+        return {PickerKind::Portal, false, {}};
     }
     PickerChoice automatic;
     if (platformName.startsWith(QLatin1String("wayland"))) {
-        automatic.picker = Picker::Portal;
+        automatic.picker = PickerKind::Portal;
     }
     if (!value.isEmpty()) {
         QString shown = value.left(kShownValueLength);
@@ -48,6 +54,18 @@ PickerChoice choosePickerForDesktop() {
         qWarning("%s", qUtf8Printable(choice.warning));
     }
     return choice;
+}
+
+std::unique_ptr<Picker> makeDesktopPicker(const PickerChoice& choice) {
+    if (choice.picker == PickerKind::Portal) {
+        return std::make_unique<PortalPicker>();
+    }
+    auto loupe =
+        std::make_unique<LoupePicker>(std::make_unique<QtScreenSampler>(), desktopMonitors);
+    if (!choice.portalWhenUnreadable) {
+        return loupe;
+    }
+    return std::make_unique<FallbackPicker>(std::move(loupe), std::make_unique<PortalPicker>());
 }
 
 }  // namespace hueloupe

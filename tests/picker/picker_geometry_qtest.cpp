@@ -1,0 +1,101 @@
+// SPDX-License-Identifier: MIT
+// Where the loupe reads and where it sits, over monitor layouts: offsets (negative too), scale
+// factors 1, 1.5 and 2, heads Qt does not know, and positions no monitor covers.
+#include <limits>
+#include <tuple>
+
+#include <QTest>
+
+#include "LoupeGeometry.h"
+#include "Monitors.h"
+
+using namespace hueloupe;
+using desktop::screenMonitor;
+
+static_assert(2 * loupe::kSampleRadius + 1 >= 11, "at least 11 x 11 device pixels");
+static_assert(loupe::kCellSize >= 8, "at least eight times enlarged");
+
+namespace {
+
+// Two heads side by side, 1280 x 800 and 1024 x 768, where Qt sees only the first.
+const std::vector<QRect> kHeads{{0, 0, 1280, 800}, {1280, 0, 1024, 768}};
+
+Monitors layout(const QString& name) {
+    if (name == "hd") {
+        return {screenMonitor({0, 0, 1920, 1080}, 1)};
+    }
+    if (name.startsWith("hd@")) {
+        return {screenMonitor({0, 0, 1920, 1080}, name.mid(3).toDouble())};
+    }
+    if (name == "trio") {  // a scaled primary, one monitor left of it and above, one right
+        return {screenMonitor({0, 0, 960, 540}, 2), screenMonitor({-1280, 200, 1280, 1024}, 1),
+                screenMonitor({1920, 0, 1280, 720}, 1.5)};
+    }
+    const qreal ratio = name == "heads" ? 1 : name.mid(6).toDouble();
+    const QSize logical(qRound(1280 / ratio), qRound(800 / ratio));  // as Qt sizes the screen
+    return desktop::withHeads({screenMonitor({{0, 0}, logical}, ratio)}, kHeads);
+}
+
+}  // namespace
+
+class GeometryTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // From a pointer (logical) to its hot spot (device pixels of the desktop) and the loupe's
+    // top-left corner; the loupe is 150 x 174 and keeps 24 clear of the pointer.
+    void pointerToLoupe() {
+        const qreal nan = std::numeric_limits<qreal>::quiet_NaN();
+        const int far = 1 << 24;
+        for (const auto& [name, monitors, pointer, hotSpot, topLeft] :
+             std::initializer_list<std::tuple<const char*, const char*, QPointF, QPoint, QPoint>>{
+                 {"top-left corner", "hd", {0, 0}, {0, 0}, {24, 24}},
+                 {"just fits at the right", "hd", {1746, 0}, {1746, 0}, {1770, 24}},
+                 {"just does not", "hd", {1747, 0}, {1747, 0}, {1573, 24}},
+                 {"bottom-right corner", "hd", {1919, 1079}, {1919, 1079}, {1745, 881}},
+                 {"1.5: between logical pixels", "hd@1.5", {3.4, 3.4}, {5, 5}, {27, 27}},
+                 {"1.5: last pixel", "hd@1.5", {1919.5, 1079.5}, {2879, 1619}, {1745, 881}},
+                 {"2: last pixel", "hd@2", {1919.9, 1079.9}, {3839, 2159}, {1745, 881}},
+                 {"scaled primary", "trio", {100.5, 50.25}, {201, 100}, {124, 74}},
+                 {"negative offset", "trio", {-1000, 300}, {-1000, 300}, {-976, 324}},
+                 {"1.5 right of a 2", "trio", {1960.4, 10}, {1980, 15}, {1984, 34}},
+                 {"on none: the nearest", "trio", {-30, 100}, {-60, 200}, {0, 124}},
+                 {"head Qt lacks", "heads", {1500, 100}, {1500, 100}, {1524, 124}},
+                 {"its far corner", "heads", {2300, 700}, {2300, 700}, {2126, 502}},
+                 {"below it, on none", "heads", {1500, 790}, {1500, 790}, {1524, 592}},
+                 {"head Qt lacks, at 2", "heads@2", {750, 50}, {1500, 100}, {774, 74}},
+                 {"head Qt lacks, at 1.5", "heads@1.5", {1000, 40}, {1500, 60}, {1024, 64}},
+                 {"far away", "hd", {1e300, -1e300}, {far, -far}, {1770, 0}},
+                 {"NaN position", "hd", {nan, 4}, {0, 4}, {24, 28}},
+                 {"ratio 0 counts as 1", "hd@0", {7, 8}, {7, 8}, {31, 32}},
+             }) {
+            const Monitors desk = layout(monitors);
+            const Monitor& monitor = *desktop::monitorAt(desk, pointer);
+            const QPoint pixel = desktop::devicePixelAt(monitor, pointer);
+            const QPoint onPixel = desktop::logicalPointFor(monitor, pixel);
+            const QPoint placed =
+                loupe::loupePosition(onPixel, loupe::loupeSize(), monitor.geometry);
+            QVERIFY2(pixel == hotSpot && placed == topLeft, name);
+        }
+        QCOMPARE(layout("heads").size(), std::size_t(2));  // the known head is not added twice
+        QVERIFY(desktop::monitorAt({}, {0, 0}) == nullptr);
+    }
+
+    // The arrow keys: onto any monitor's pixel, else stopped at the edge of the hot spot's.
+    void keySteps() {
+        const Monitors trio = layout("trio");
+        for (const auto& [name, from, step, to] :
+             std::initializer_list<std::tuple<const char*, QPoint, QPoint, QPoint>>{
+                 {"within", {10, 10}, {1, 0}, {11, 10}},
+                 {"onto the next monitor", {1919, 10}, {1, 0}, {1920, 10}},
+                 {"stopped at the bottom", {5, 1075}, {0, 10}, {5, 1079}},
+                 {"stopped at the left", {-1275, 300}, {-10, 0}, {-1280, 300}},
+                 {"on no monitor: free", {-60, 150}, {-10, 0}, {-70, 150}},
+             }) {
+            QVERIFY2(desktop::stepHotSpot(trio, from, step) == to, name);
+        }
+    }
+};
+
+QTEST_MAIN(GeometryTest)
+#include "picker_geometry_qtest.moc"

@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: MIT
+// Picking through the desktop portal: a fake portal on a private session bus (the test runs
+// under dbus-run-session with bus.conf). The waits are for bus round trips only.
+#include <QDBusArgument>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusObjectPath>
+#include <QTest>
+#include <limits>
+
+#include "PortalPicker.h"
+
+using namespace hueloupe;
+
+namespace {
+
+constexpr int kBusTimeoutMs = 10000;
+const QString kService = QStringLiteral("org.freedesktop.portal.Desktop");
+
+QVariantMap withColour(double red, double green, double blue) {
+    QDBusArgument triple;
+    triple.beginStructure();
+    triple << red << green << blue;
+    triple.endStructure();
+    return {{QStringLiteral("color"), QVariant::fromValue(triple)}};
+}
+
+enum class Reply {
+    Now,        // Response at the handle token's path, even before the call's reply
+    Elsewhere,  // at a path of the portal's own making, when the test says
+    Silent,     // the path, then never a Response
+    Hang,       // not even the call's reply
+};
+
+// The portal's Screenshot interface, answering as the test sets it up.
+class FakePortal final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.portal.Screenshot")
+    Q_PROPERTY(uint version MEMBER version)
+
+public:
+    void respond(const QString& path, const QVariantMap& results, uint code = 0) {
+        bus.send(QDBusMessage::createSignal(path, "org.freedesktop.portal.Request", "Response")
+                 << code << results);
+    }
+
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "portal");
+    uint version = 2;
+    Reply reply = Reply::Now;
+    uint code = 0;
+    QVariantMap results;
+    QStringList requests;         // the path of each call
+    QList<QDBusMessage> hanging;  // calls never answered
+
+public slots:
+    QDBusObjectPath PickColor(const QString& /*parent*/, const QVariantMap& options,
+                              const QDBusMessage& call) {
+        const QString sender = call.service().mid(1).replace(u'.', u'_');
+        requests << QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                        .arg(reply == Reply::Elsewhere ? QStringLiteral("own") : sender,
+                             options.value(QStringLiteral("handle_token")).toString());
+        if (reply == Reply::Hang) {
+            call.setDelayedReply(true);
+            hanging << call;
+        } else if (reply == Reply::Now) {
+            respond(requests.last(), results, code);
+        }
+        return QDBusObjectPath(requests.last());
+    }
+};
+
+}  // namespace
+
+Q_DECLARE_METATYPE(Reply)
+
+class PortalPickerTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<FakePortal> fake_;
+    std::unique_ptr<PortalPicker> portal_;
+    QStringList heard_;  // "picked R G B" (in hundredths), "failed" or "unavailable"
+
+    // Starts a session and waits for the portal to hear of it.
+    void pick(bool reachesPortal = true) {
+        const qsizetype before = fake_->requests.size();
+        portal_->start({});
+        if (reachesPortal) {
+            QTRY_COMPARE_WITH_TIMEOUT(fake_->requests.size(), before + 1, kBusTimeoutMs);
+        }
+    }
+
+private slots:
+    void init() {
+        fake_ = std::make_unique<FakePortal>();
+        QVERIFY(fake_->bus.registerObject("/org/freedesktop/portal/desktop", fake_.get(),
+                                          QDBusConnection::ExportAllContents));
+        QVERIFY(fake_->bus.registerService(kService));
+        portal_ = std::make_unique<PortalPicker>();
+        heard_.clear();
+        connect(portal_.get(), &Picker::picked, this, [this](const ColorValue& c) {
+            heard_ << QString("picked %1 %2 %3")
+                          .arg(qRound(c.red * 100))
+                          .arg(qRound(c.green * 100))
+                          .arg(qRound(c.blue * 100));
+        });
+        connect(portal_.get(), &Picker::failed, this, [this] { heard_ << "failed"; });
+        connect(portal_.get(), &Picker::unavailable, this, [this] { heard_ << "unavailable"; });
+    }
+
+    void cleanup() {
+        portal_.reset();
+        fake_->bus.unregisterService(kService);
+        fake_.reset();  // unregistered with it
+    }
+
+    void outcome_data() {
+        QTest::addColumn<int>("version");  // 0: no portal on the bus
+        QTest::addColumn<Reply>("reply");
+        QTest::addColumn<uint>("code");
+        QTest::addColumn<QVariantMap>("results");
+        QTest::addColumn<QString>("heard");
+        const QVariantMap answer = withColour(0.25, 0.5, 0.75);
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        QTest::newRow("colour") << 2 << Reply::Now << 0u << answer << "picked 25 50 75";
+        QTest::newRow("own path") << 3 << Reply::Elsewhere << 0u << answer << "picked 25 50 75";
+        QTest::newRow("cancelled") << 2 << Reply::Now << 1u << answer << "failed";
+        QTest::newRow("no portal") << 0 << Reply::Now << 0u << answer << "unavailable";
+        QTest::newRow("version 1") << 1 << Reply::Now << 0u << answer << "unavailable";
+        QTest::newRow("no colour") << 2 << Reply::Now << 0u << QVariantMap() << "failed";
+        QTest::newRow("colour as text")
+            << 2 << Reply::Now << 0u << QVariantMap{{"color", "red"}} << "failed";
+        QTest::newRow("colour not a number")
+            << 2 << Reply::Now << 0u << withColour(0.1, nan, 0.3) << "failed";
+    }
+
+    void outcome() {
+        QFETCH(int, version);
+        QFETCH(Reply, reply);
+        QFETCH(uint, code);
+        QFETCH(QVariantMap, results);
+        QFETCH(QString, heard);
+        if (version == 0) {
+            fake_->bus.unregisterService(kService);
+        }
+        fake_->version = uint(version);
+        fake_->reply = reply;
+        fake_->code = code;
+        fake_->results = results;
+        pick(version >= 2);
+        if (reply == Reply::Elsewhere) {
+            QTRY_COMPARE_WITH_TIMEOUT(portal_->requestPath(), fake_->requests.last(),
+                                      kBusTimeoutMs);
+            // A round trip on the picker's connection: its subscription has reached the bus.
+            QVERIFY(QDBusConnection::sessionBus().interface()->isServiceRegistered(kService));
+            fake_->respond(fake_->requests.last(), results, code);
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(heard_, QStringList{heard}, kBusTimeoutMs);
+    }
+
+    // A pick the portal never answers holds nothing up: the next start picks, and whatever
+    // comes for the old request later is ignored.
+    void unansweredPickGivesWay_data() {
+        QTest::addColumn<Reply>("first");
+        QTest::newRow("no Response") << Reply::Silent;
+        QTest::newRow("no reply to the call") << Reply::Hang;
+    }
+
+    void unansweredPickGivesWay() {
+        QFETCH(Reply, first);
+        fake_->reply = first;
+        pick();
+        fake_->reply = Reply::Now;
+        fake_->results = withColour(0.1, 0.2, 0.3);
+        pick();  // ends the first as failed
+        QTRY_COMPARE_WITH_TIMEOUT(heard_, QStringList({"failed", "picked 10 20 30"}),
+                                  kBusTimeoutMs);
+
+        // The old request is answered late while a third pick waits: only its answer counts.
+        fake_->reply = Reply::Silent;
+        pick();
+        const QString old = fake_->requests[0];
+        for (const QDBusMessage& call : std::as_const(fake_->hanging)) {
+            fake_->bus.send(call.createReply(QVariant::fromValue(QDBusObjectPath(old))));
+        }
+        fake_->respond(old, withColour(0.9, 0.9, 0.9));
+        fake_->respond(fake_->requests[2], withColour(0.4, 0.5, 0.6));
+        QTRY_COMPARE_WITH_TIMEOUT(heard_.size(), 3, kBusTimeoutMs);
+        QCOMPARE(heard_.last(), "picked 40 50 60");
+    }
+};
+
+QTEST_MAIN(PortalPickerTest)
+#include "picker_portal_qtest.moc"
