@@ -87,8 +87,10 @@ def main():
         print(__doc__, file=sys.stderr)
         return 2
     program_path, name, summary, extra_path, output = sys.argv[1:]
+    # A sanitizer build's leak report at exit is no concern of the help text.
+    env = dict(os.environ, LC_ALL="C.UTF-8", ASAN_OPTIONS="detect_leaks=0")
     run = lambda flag: subprocess.run([program_path, flag], check=True, capture_output=True,
-                                      text=True, env=dict(os.environ, LC_ALL="C.UTF-8")).stdout
+                                      text=True, env=env).stdout
     help_lines = run("--help").rstrip("\n").split("\n")
     version = run("--version").strip()
     synopsis, rest = synopsis_and_rest(help_lines, name)
