@@ -18,7 +18,7 @@ namespace {
 constexpr std::string_view kUsage =
     "Usage: hueloupe-cli convert [--format FMT] [TEXT...]\n"
     "       hueloupe-cli formats\n"
-    "       hueloupe-cli --help\n"
+    "       hueloupe-cli --help | --version\n"
     "\n"
     "convert  reads each TEXT (or each line of standard input) as CSS colour text:\n"
     "         #rrggbb, rrggbb, #rgb, rgb[a](r, g, b[, a]), hsl[a](h, s%, l%[, a]) or a keyword,\n"
@@ -117,6 +117,10 @@ int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
     const std::string_view command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fwrite(kUsage.data(), 1, kUsage.size(), out);
+        return 0;
+    }
+    if (command == "--version") {
+        std::fputs("hueloupe-cli " HUELOUPE_VERSION "\n", out);
         return 0;
     }
     if (command == "convert") {
