@@ -12,15 +12,16 @@ import ctypes
 import json
 import os
 import pwd
-import queue
 import re
 import secrets
 import shutil
 import signal
 import subprocess
 import tempfile
-import threading
 import time
+
+from portal_picks import PortalPicks
+from waiting import Failure, Lines, poll, wait_for
 
 SKIP = 77  # ctest's SKIP_RETURN_CODE for this test
 PR_SET_CHILD_SUBREAPER = 36
@@ -75,27 +76,6 @@ class Skip(Exception):
     """The machine lacks something the test needs."""
 
 
-class Failure(Exception):
-    pass
-
-
-def poll(predicate, timeout, interval=0.05):
-    """The predicate's first true value within the timeout, or None."""
-    deadline = time.monotonic() + timeout
-    value = predicate()
-    while not value and time.monotonic() < deadline:
-        time.sleep(interval)
-        value = predicate()
-    return value or None
-
-
-def wait_for(what, predicate, timeout=10.0, interval=0.05):
-    value = poll(predicate, timeout, interval)
-    if value is None:
-        raise Failure(f"timed out after {timeout:g} s waiting for {what}")
-    return value
-
-
 def missing_tools():
     missing = [tool for tool in TOOLS if not shutil.which(tool)]
     missing += [path for path in (PORTAL, *PORTAL_BACKENDS) if not os.access(path, os.X_OK)]
@@ -117,28 +97,6 @@ def test_account():
         return pwd.getpwnam(TEST_USER)
     except KeyError:
         raise Skip(f"cannot create the test user {TEST_USER}: {made.stderr.strip()}") from None
-
-
-class Lines:
-    """The lines a process writes on standard output, read on a thread."""
-
-    def __init__(self, stream):
-        self.queue = queue.Queue()
-        threading.Thread(target=self._read, args=(stream,), daemon=True).start()
-
-    def _read(self, stream):
-        for line in stream:
-            self.queue.put(line.rstrip("\n"))
-        self.queue.put(None)
-
-    def next(self, what, timeout):
-        try:
-            line = self.queue.get(timeout=timeout)
-        except queue.Empty:
-            raise Failure(f"timed out after {timeout:g} s waiting for {what}") from None
-        if line is None:
-            raise Failure(f"the process closed its output while waiting for {what}")
-        return line
 
 
 class Desktop:
@@ -377,13 +335,16 @@ class Desktop:
 
     def keep_evidence(self):
         """A screenshot and the compositor's tree in the logs folder, after a failure."""
-        if "SWAYSOCK" in self.env:
-            self.run(["grim", os.path.join(self.logs, "screen.png")], self.env)
-            with open(os.path.join(self.logs, "tree.json"), "w", encoding="utf-8") as f:
-                json.dump(self.sway("get_tree"), f, indent=1)
-        if self.picks:
-            with open(os.path.join(self.logs, "bus.txt"), "w", encoding="utf-8") as f:
-                f.write("\n".join("\n".join(block) for block in self.picks.blocks))
+        try:
+            if self.picks:
+                with open(os.path.join(self.logs, "bus.txt"), "w", encoding="utf-8") as f:
+                    f.write("\n".join("\n".join(block) for block in self.picks.blocks))
+            if "SWAYSOCK" in self.env:
+                self.run(["grim", os.path.join(self.logs, "screen.png")], self.env)
+                with open(os.path.join(self.logs, "tree.json"), "w", encoding="utf-8") as f:
+                    json.dump(self.sway("get_tree"), f, indent=1)
+        except (OSError, ValueError, subprocess.SubprocessError) as error:
+            print(f"could not keep all evidence: {error}")
 
     def log_tails(self, lines=15):
         text = []
@@ -396,57 +357,3 @@ class Desktop:
 
     def remove(self):
         shutil.rmtree(self.dir, ignore_errors=True)
-
-
-class PortalPicks:
-    """The portal's PickColor calls and Response signals, as the bus monitor prints them: a header
-    line, then the arguments indented; a Response ends with its results' closing bracket."""
-
-    def __init__(self, lines):
-        self.lines = lines
-        self.blocks = []  # each a list of lines, the header first
-        self.cursor = 0  # blocks before it have been looked at
-
-    def _read(self, what, deadline):
-        line = self.lines.next(what, max(0.0, deadline - time.monotonic()))
-        if not line.startswith((" ", "\t")):
-            self.blocks.append([line])
-        elif self.blocks:
-            self.blocks[-1].append(line)
-
-    def _next(self, what, member, timeout, complete=lambda block: True):
-        deadline = time.monotonic() + timeout
-        while True:
-            while self.cursor < len(self.blocks):
-                block = self.blocks[self.cursor]
-                last = self.cursor == len(self.blocks) - 1
-                if f"member={member}" not in block[0]:
-                    self.cursor += 1
-                elif complete(block) or not last:
-                    self.cursor += 1
-                    return block
-                else:
-                    break  # its arguments are still coming
-            self._read(what, deadline)
-
-    def wait_until_listening(self):
-        # A monitor's own name is taken away as it starts watching.
-        self._next("the bus monitor", "NameLost", 10)
-
-    def wait_for_call(self, timeout=10):
-        self._next("a PickColor call on the portal", "PickColor", timeout)
-
-    def response(self, timeout):
-        """The next Response: (code, "#rrggbb" or None), or None when none came in time."""
-        try:
-            block = self._next("the portal's Response", "Response", timeout,
-                               lambda b: b[-1] == "   ]")
-        except Failure:
-            return None
-        body = "\n".join(block[1:])
-        code = int(re.search(r"uint32 (\d+)", body).group(1))
-        colour = re.search(r'string "color"\s+variant\s+struct \{\s+double (\S+)\s+'
-                           r'double (\S+)\s+double (\S+)', body)
-        if code != 0 or not colour:
-            return code, None
-        return code, "#" + "".join(f"{round(float(c) * 255):02x}" for c in colour.groups())

@@ -14,9 +14,12 @@ import re
 import subprocess
 import sys
 import time
+import traceback
 
+sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import SKIP, Desktop, Failure, Skip, missing_tools, poll, wait_for  # noqa: E402
+from desktop import SKIP, Desktop, Skip, missing_tools  # noqa: E402
+from waiting import Failure, poll, wait_for  # noqa: E402
 
 APP_ID = "org.hueloupe.Hueloupe"
 DEFAULT_COLOUR = "#fee98d"  # what a first launch shows
@@ -201,8 +204,10 @@ def main():
             except CaseSkipped as reason:
                 print(f"  skipped: {reason}")
                 skipped += 1
-    except (Failure, subprocess.SubprocessError, OSError) as failure:
+    except Exception as failure:  # noqa: BLE001 - any fault fails the test, after the clean-up
         failed = 1
+        if not isinstance(failure, Failure):
+            traceback.print_exc()
         print(f"FAILED: {failure}")
         print(desktop.log_tails())
         desktop.keep_evidence()
