@@ -31,10 +31,12 @@ class CaseSkipped(Exception):
 
 
 class Hueloupe:
-    def __init__(self, desktop, binary):
+    """The app with a settings folder of its own: each case starts from a first launch."""
+
+    def __init__(self, desktop, binary, name):
         self.desktop = desktop
         self.binary = desktop.install(binary)
-        self.config = desktop.make_dir("config")
+        self.config = desktop.make_dir(f"config-{name}")
         self.env = dict(desktop.env, XDG_CONFIG_HOME=self.config, QT_QPA_PLATFORM="wayland",
                         QT_WAYLAND_DISABLE_WINDOWDECORATION="1")
 
@@ -96,7 +98,8 @@ def answer_picker(desktop, target, timeout=10):
     raise Failure(f"no Response from the portal {timeout} s after clicking its picker")
 
 
-def case_window(desktop, app):
+def case_window(desktop, binary):
+    app = Hueloupe(desktop, binary, "window")
     app_process = app.start()
     window = wait_for("the main window in sway's tree",
                       lambda: windows_of(desktop, app_process.pid), 15)[0]
@@ -143,7 +146,8 @@ def case_window(desktop, app):
         raise Failure(f"the app exited with status {status}")
 
 
-def case_one_shot(desktop, app):
+def case_one_shot(desktop, binary):
+    app = Hueloupe(desktop, binary, "pick")
     usage = app.run("--help")
     if "--pick" not in usage.stdout:
         raise CaseSkipped("hueloupe --help does not mention --pick")
@@ -152,6 +156,8 @@ def case_one_shot(desktop, app):
     if windows_of(desktop, pick.pid):
         raise Failure("--pick opened a window")
     colour = answer_picker(desktop, (20, 20))
+    if colour == DEFAULT_COLOUR:
+        raise Failure(f"the portal answered the default colour {colour}: pick elsewhere")
     expected = PICK_FORMAT.format(**{c: int(colour[i:i + 2], 16) for c, i in zip("rgb", (1, 3, 5))})
     try:
         printed, _ = pick.communicate(timeout=10)
@@ -164,6 +170,8 @@ def case_one_shot(desktop, app):
     wait_for(f"{expected!r} on the clipboard after --pick exited",
              lambda: app.clipboard() == expected, 5)
     print("  and it pastes after the command exited")
+    if app.setting("LastColor") != colour:
+        raise Failure(f'--pick left "LastColor" = {app.setting("LastColor")}, not {colour}')
 
 
 CASES = (
@@ -195,11 +203,10 @@ def main():
     try:
         desktop.open()
         print(f"desktop up in {time.monotonic() - started:.1f} s", flush=True)
-        app = Hueloupe(desktop, binary)
         for name, case in CASES:
             print(f"case: {name}", flush=True)
             try:
-                case(desktop, app)
+                case(desktop, binary)
                 passed += 1
             except CaseSkipped as reason:
                 print(f"  skipped: {reason}")
