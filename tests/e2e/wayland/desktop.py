@@ -152,6 +152,7 @@ class Desktop:
 
     def start(self, name, argv, env, **kwargs):
         """Starts a process of the session in its own process group, its errors in a log."""
+        kwargs.setdefault("stdin", subprocess.DEVNULL)
         kwargs.setdefault("stdout", subprocess.DEVNULL)
         log = open(os.path.join(self.logs, f"{name}.log"), "ab")
         process = subprocess.Popen(self._command(argv), env=env, cwd=self.dir, stderr=log,
@@ -160,9 +161,9 @@ class Desktop:
         self.processes.append(process)
         return process
 
-    def run(self, argv, env, timeout=10, **kwargs):
-        return subprocess.run(self._command(argv), env=env, cwd=self.dir, capture_output=True,
-                              text=True, timeout=timeout, **kwargs)
+    def run(self, argv, env, timeout=10):
+        return subprocess.run(self._command(argv), env=env, cwd=self.dir, stdin=subprocess.DEVNULL,
+                              capture_output=True, text=True, timeout=timeout)
 
     # The session, in the order it comes up.
 
