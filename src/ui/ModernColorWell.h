@@ -20,7 +20,8 @@ class ModernColorWellDelegate;
 
 // The large view that shows the current colour. A press away from its bottom strip starts the
 // screen loupe; the picked colour is shown and handed to the delegate. A text overlay shows a
-// hint after set-up and short messages later.
+// hint after set-up and short messages later. From the keyboard, Enter or Space starts the
+// loupe at the pointer; assistive tools read the colour as the description.
 class ModernColorWell : public QWidget, public MagnifierDelegate {
     Q_OBJECT
 
@@ -30,6 +31,7 @@ public:
     static inline const QString kHint = QStringLiteral("drag from here\nto snap a color");
     // Shown when a press finds no way at all to pick from the screen.
     static inline const QString kNoPicker = QStringLiteral("no color picker");
+    static inline const QString kAccessibleName = QStringLiteral("Colour well");
 
     explicit ModernColorWell(QWidget* parent = nullptr);
     ~ModernColorWell() override;
@@ -67,6 +69,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void setupLayers();
