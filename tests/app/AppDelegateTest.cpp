@@ -232,19 +232,26 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QString(copies[1].copied));
     }
 
-    // Typed as a user does, the output follows as plain text; nothing is stored.
+    // Typed as a user does, the output follows as plain text, in full; a long one scrolls and
+    // the window keeps its width. Nothing is stored.
     void playgroundFollowsTyping() {
         App app;
         QVERIFY(!app.ui.playgroundWindow);  // built when first shown, not at launch
         app.controller.showPlaygroundWindow();
         QLineEdit* field = app.ui.formatterPlaygroundFormatField;
         QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), app.controller.playgroundOutput());
-        for (const auto& [format, shown] : {std::pair{"rgb({r}, {g}, {b})", "rgb(254, 233, 141)"},
-                                            {"<b>{r}</b>", "<b>254</b>"}}) {
+        QCOMPARE(app.ui.playgroundWindow->width(), 420);
+        const QString wide = QString("{r}-").repeated(75);  // 300 characters out
+        for (const auto& [format, shown] : {std::pair<QString, QString>{"rgb({r}, {g}, {b})",
+                                                                        "rgb(254, 233, 141)"},
+                                            {"<b>{r}</b>", "<b>254</b>"},
+                                            {wide, QString("254-").repeated(75)}}) {
             field->selectAll();
             QTest::keyClick(field, Qt::Key_Backspace);
             QTest::keyClicks(field, format);
-            QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), QString(shown));
+            QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), shown);
+            QCoreApplication::sendPostedEvents();  // the layout settles
+            QCOMPARE(app.ui.playgroundWindow->width(), 420);
         }
         QCOMPARE(app.ui.formatterPlaygroundOutputLabel->textFormat(), Qt::PlainText);
         QCOMPARE(app.writes(), 0);
