@@ -145,8 +145,24 @@ void ModernColorWell::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (!event->isAutoRepeat()) {
-        startMagnifier(kKeyPressPosition);  // a key reaches only an active window: no hold
+        keyDown_ = event->key();
     }
+}
+
+// The loupe opens when the key comes up, so that neither the repeats of a held Enter nor the
+// release pick at once; the release of an Enter that picked in the loupe finds nothing pressed.
+void ModernColorWell::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || !keyDown_ || *keyDown_ != event->key()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    keyDown_.reset();
+    startMagnifier(kKeyPressPosition);  // a key reaches only an active window: no hold
+}
+
+void ModernColorWell::focusOutEvent(QFocusEvent* event) {
+    keyDown_.reset();
+    QWidget::focusOutEvent(event);
 }
 
 void ModernColorWell::startMagnifier(QPointF position) {

@@ -21,7 +21,8 @@ class ModernColorWellDelegate;
 // The large view that shows the current colour. A press away from its bottom strip starts the
 // screen loupe; the picked colour is shown and handed to the delegate. A text overlay shows a
 // hint after set-up and short messages later. From the keyboard, Enter or Space starts the
-// loupe at the pointer; assistive tools read the colour as the description.
+// loupe at the pointer when the key comes up; assistive tools read the colour as the
+// description.
 class ModernColorWell : public QWidget, public MagnifierDelegate {
     Q_OBJECT
 
@@ -70,6 +71,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void setupLayers();
@@ -87,6 +90,7 @@ private:
     Scheduler* scheduler_ = nullptr;
     ApplicationState* applicationState_ = nullptr;
     Magnifier* trackingMagnifier_ = nullptr;
+    std::optional<int> keyDown_;  // the Enter or Space key pressed here and not yet released
 };
 
 }  // namespace hueloupe

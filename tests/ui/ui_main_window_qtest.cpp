@@ -39,7 +39,8 @@ std::unique_ptr<ColorFormatter> formatter(const char* format) {
 // A 100 x 100 well and a copy button with two formats, among fakes. Steps (see runScenario):
 // well "press/move Y" (Y above its bottom), "release", "inactive", "nodelegate", "pick", "fail",
 // "awake", "show TEXT", "resize W H"; button "push", "lift", "choose" (its second item), "empty";
-// "destroy" (both); "key well|button KEYS" (as QKeySequence spells them), "focus well|button".
+// "destroy" (both); "key well|button KEYS" (as QKeySequence spells them), "keyevent
+// press|repeat|release KEYS" (well), "focus well|button".
 // Checks: "shown/hidden TEXT" ("hint": the hint), "frame X Y W H", "fading", "still",
 // "token/pushed/menu 0|1", "sessions/stops/activations N", "sent TITLE, ...",
 // "says well|button NAME | DESCRIPTION", "ring well|button 0|1" (the focus ring on the left).
@@ -142,6 +143,11 @@ struct World final : ModernColorWellDelegate {
         } else if (verb == "key") {
             const QKeyCombination keys = QKeySequence(argument.section(' ', 1))[0];
             QTest::keyClick(widget(n[0]), keys.key(), keys.keyboardModifiers());
+        } else if (verb == "keyevent") {  // well: "press", "repeat" or "release", then the key
+            const QKeyCombination keys = QKeySequence(n[1])[0];
+            QKeyEvent event(n[0] == "release" ? QEvent::KeyRelease : QEvent::KeyPress, keys.key(),
+                            keys.keyboardModifiers(), QString(), n[0] == "repeat");
+            QCoreApplication::sendEvent(well.get(), &event);
         } else if (verb == "says") {
             const QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget(n[0]));
             QCOMPARE(said->text(QAccessible::Name) + " | " + said->text(QAccessible::Description),
@@ -216,6 +222,11 @@ private slots:
         row("keys: Return, Enter and Space on the well each start a session",
             "key well Return; sessions 1; key well Enter; sessions 2; stops 1; key well Space; "
             "sessions 3; pick");
+        row("keys: the well starts when the key comes up, once",
+            "keyevent press Return; sessions 0; keyevent repeat Return; keyevent release Return; "
+            "sessions 1; keyevent release Return; sessions 1");
+        row("keys: a release whose press the well did not see starts nothing",
+            "keyevent release Space; keyevent press Space; keyevent release Return; sessions 0");
         row("keys: other keys on the well start nothing",
             "key well A; key well Ctrl+Return; key well Shift+Space; key well Down; sessions 0");
         row("keys: Space, Return and Enter copy",
