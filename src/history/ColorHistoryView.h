@@ -9,6 +9,8 @@
 #include "ColorHistory.h"
 #include "ColorValue.h"
 
+class QPainter;
+
 namespace hueloupe {
 
 class ColorHistoryViewDelegate;
