@@ -20,9 +20,7 @@ class ModernColorWellDelegate;
 
 // The large view that shows the current colour. A press away from its bottom strip starts the
 // screen loupe; the picked colour is shown and handed to the delegate. A text overlay shows a
-// hint after set-up and short messages later. From the keyboard, Enter or Space starts the
-// loupe at the pointer when the key comes up; assistive tools read the colour as the
-// description.
+// hint after set-up and short messages later.
 class ModernColorWell : public QWidget, public MagnifierDelegate {
     Q_OBJECT
 
@@ -70,6 +68,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // From the keyboard, Enter or Space starts the loupe at the pointer when the key comes up.
+    // Assistive tools read the current colour as the description.
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -86,11 +86,11 @@ private:
     ActionlessLayerDelegate layerDelegate_;
     std::optional<QString> messageToken_;
     std::optional<QString> mouseDownToken_;
+    std::optional<int> keyDown_;  // the Enter or Space key pressed here and not yet released
     ColorValue color_{0.0, 0.7082, 1.0, 1.0};
     Scheduler* scheduler_ = nullptr;
     ApplicationState* applicationState_ = nullptr;
     Magnifier* trackingMagnifier_ = nullptr;
-    std::optional<int> keyDown_;  // the Enter or Space key pressed here and not yet released
 };
 
 }  // namespace hueloupe
