@@ -156,9 +156,13 @@ def geometry(window):
 
 
 def start_server(command, env=None):
-    """Starts an X server that tells its display number on a pipe; sets DISPLAY to it."""
+    """Starts an X server that tells its display number on a pipe; sets DISPLAY to it.
+
+    The server does not reset when its last client leaves: a reset refuses whoever connects
+    meanwhile, say a window started while a screenshot closes its connection."""
     read_end, write_end = os.pipe()
-    server = subprocess.Popen([*command, "-displayfd", str(write_end), "-nolisten", "tcp"],
+    server = subprocess.Popen([*command, "-displayfd", str(write_end), "-nolisten", "tcp",
+                               "-noreset"],
                               pass_fds=(write_end,), stderr=subprocess.DEVNULL, env=env)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
