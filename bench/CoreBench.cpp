@@ -5,10 +5,10 @@
 
 #include "Corpus.h"
 #include "CssColor.h"
-#include "Lowercase.h"
 #include "OutputFormats.h"
 #include "Renderer.h"
 #include "Tokenizer.h"
+#include "Utf8.h"
 
 namespace hueloupe::bench {
 namespace {
