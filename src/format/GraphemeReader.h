@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -62,10 +65,7 @@ public:
     // CR LF pair may be passed as two characters; callers use this only where every such
     // character is treated alike.
     void appendPlainAscii(std::string& out) {
-        std::size_t stop = pos_;
-        while (stop < text_.size() && chars::is(text_[stop], chars::kPlain)) {
-            ++stop;
-        }
+        std::size_t stop = findSpecialByte(pos_);
         // The ASCII byte before a non-ASCII one may join it in one cluster.
         if (stop < text_.size() && byteAt(stop) >= 0x80 && stop > pos_) {
             --stop;
@@ -75,6 +75,32 @@ public:
     }
 
 private:
+    // The first position from `from` on that holds "{", a backslash or a non-ASCII byte, or
+    // the size: eight bytes at a time where words are little-end first (the lowest byte that
+    // is zero after the xor, or has its top bit, is found exactly; a borrow may mark bytes
+    // above it), then byte by byte.
+    std::size_t findSpecialByte(std::size_t from) const {
+        std::size_t pos = from;
+        if constexpr (std::endian::native == std::endian::little) {
+            constexpr std::uint64_t ones = 0x0101010101010101;
+            constexpr std::uint64_t tops = ones * 0x80;
+            const auto zeroBytes = [](std::uint64_t x) { return (x - ones) & ~x & tops; };
+            for (; pos + 8 <= text_.size(); pos += 8) {
+                std::uint64_t word = 0;
+                std::memcpy(&word, text_.data() + pos, sizeof word);
+                const std::uint64_t found = (word & tops) | zeroBytes(word ^ (ones * '{')) |
+                                            zeroBytes(word ^ (ones * '\\'));
+                if (found != 0) {
+                    return pos + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+                }
+            }
+        }
+        while (pos < text_.size() && chars::is(text_[pos], chars::kPlain)) {
+            ++pos;
+        }
+        return pos;
+    }
+
     unsigned char byteAt(std::size_t index) const {
         return static_cast<unsigned char>(text_[index]);
     }

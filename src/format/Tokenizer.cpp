@@ -96,7 +96,8 @@ TokenList tokenize(std::string_view formatString) {
     std::string text;  // literal text not yet emitted
     const auto emitText = [&tokens, &text] {
         if (!text.empty()) {
-            tokens.emplace_back(LiteralToken{std::move(text)});
+            std::get<LiteralToken>(tokens.emplace_back(std::in_place_type<LiteralToken>)).text =
+                std::move(text);
             text.clear();
         }
     };
