@@ -70,13 +70,12 @@ std::optional<ColorValue> numericForm(std::string_view text) {
     return std::nullopt;
 }
 
-constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
-constexpr std::uint64_t kTopBits = kEveryByte * 0x80;
-
 // Whether lower-casing changes the text: any non-ASCII byte or ASCII capital, eight bytes at a
 // time. A capital's top bit comes from b + (0x80 - 'A') for b >= 'A' and not from
 // b + (0x80 - 'Z' - 1), which sets it for b > 'Z'; neither sum carries into the next byte.
 bool needsLowering(std::string_view text) {
+    using words::kEveryByte;
+    using words::kTopBits;
     return words::anyWord(text.data(), text.size(), [](std::uint64_t word) {
         const std::uint64_t ascii = word & ~kTopBits;
         const std::uint64_t capitals =

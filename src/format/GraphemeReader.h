@@ -4,11 +4,11 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <string_view>
 
 #include "CharClasses.h"
+#include "WordLoads.h"
 
 namespace hueloupe {
 
@@ -76,20 +76,16 @@ public:
 
 private:
     // The first position from `from` on that holds "{", a backslash or a non-ASCII byte, or
-    // the size: eight bytes at a time where words are little-end first (the lowest byte that
-    // is zero after the xor, or has its top bit, is found exactly; a borrow may mark bytes
-    // above it), then byte by byte.
+    // the size: eight bytes at a time where words are little-end first, then byte by byte.
     std::size_t findSpecialByte(std::size_t from) const {
+        using words::kEveryByte;
         std::size_t pos = from;
         if constexpr (std::endian::native == std::endian::little) {
-            constexpr std::uint64_t ones = 0x0101010101010101;
-            constexpr std::uint64_t tops = ones * 0x80;
-            const auto zeroBytes = [](std::uint64_t x) { return (x - ones) & ~x & tops; };
             for (; pos + 8 <= text_.size(); pos += 8) {
-                std::uint64_t word = 0;
-                std::memcpy(&word, text_.data() + pos, sizeof word);
-                const std::uint64_t found = (word & tops) | zeroBytes(word ^ (ones * '{')) |
-                                            zeroBytes(word ^ (ones * '\\'));
+                const std::uint64_t word = words::load8(text_.data() + pos);
+                const std::uint64_t found = (word & words::kTopBits) |
+                                            words::zeroBytes(word ^ (kEveryByte * '{')) |
+                                            words::zeroBytes(word ^ (kEveryByte * '\\'));
                 if (found != 0) {
                     return pos + static_cast<std::size_t>(std::countr_zero(found)) / 8;
                 }
