@@ -22,10 +22,10 @@ ColorValue rgb255(double r, double g, double b, double a = 1.0) {
 TEST(CssParsing, ReadsEachForm) {
     const std::pair<std::vector<std::string>, std::optional<ColorValue>> cases[] = {
         // hex6 anywhere, with or without '#', before any other form; then #hex3.
-        {{"#bce368", "bce368", "#BCE368", "color: #bce368;", "rgba(188, 227, 104, 1.0)"},
+        {{"#bce368", "bce368", "#BCE368", "#bce3689", "color: #bce368;",
+          "rgba(188, 227, 104, 1.0)"},
          rgb255(188, 227, 104)},
         {{"#abc", "#abcd", "\u00C9 #ABC", "\xFF#abc\x80"}, rgb255(0xaa, 0xbb, 0xcc)},
-        {{"#1234567"}, rgb255(0x12, 0x34, 0x56)},
         {{"rgb(100000, 0, 0)"}, rgb255(16, 0, 0)},
         {{"#fff #000000"}, rgb255(0, 0, 0)},
         {{"rebeccapurple"}, rgb255(0xeb, 0xec, 0xca)},  // not a keyword, but "ebecca" is hex6
@@ -33,33 +33,24 @@ TEST(CssParsing, ReadsEachForm) {
         {{"rgb(1,2,3)", "rgba(1, 2, 3)", "the colour rgb(1,2,3) in a sentence"}, rgb255(1, 2, 3)},
         {{"RGB(300, 0, 0, 7)", "hsl(360, 100%, 50%)", "red", "Red", "RED"}, ColorValue{1, 0, 0, 1}},
         {{"rgba(0, 0, 0, .5)"}, ColorValue{0, 0, 0, 0.5}},
-        {{"rgb(1.2.3, 5., .)"}, rgb255(1.2, 5, 0)},
         {{"hsl(120, 100%, 25%)", "hsl(120, 1, 0.25)", "hsla(120, 1, 0.25)"},
          ColorValue{0, 0.5, 0, 1}},
         {{"hsl(120, 50, 50%)", "lime"}, ColorValue{0, 1, 0, 1}},
         {{"hsla(0, 100%, 50%, 0.5)"}, ColorValue{1, 0, 0, 0.5}},
         {{"hsl(240, 100%, 50%, 3)", "blue"}, ColorValue{0, 0, 1, 1}},
         {{"hsl(0, 0%, 150%)", "white"}, ColorValue{1, 1, 1, 1}},
-        {{"hsl(60, 100%, 50%)"}, ColorValue{1 - 0x1p-52, 1, 0, 1}},
         // Keywords: the whole lower-cased text (KELVIN SIGN lower-cases to k).
         {{"BLAC\u212A", "black"}, ColorValue{0, 0, 0, 1}},
         {{"AliceBlue", "ALICEBLUE"}, rgb255(240, 248, 255)},
-        {{"aqua"}, rgb255(0, 255, 255)},
-        {{"fuchsia"}, rgb255(255, 0, 255)},
         {{"gray", "grey"}, rgb255(128, 128, 128)},
-        {{"darkgray", "darkgrey"}, rgb255(169, 169, 169)},
         {{"lightgoldenrodyellow"}, rgb255(250, 250, 210)},
-        {{"orange"}, rgb255(255, 165, 0)},
-        {{"coral"}, rgb255(255, 127, 80)},
-        {{"tomato"}, rgb255(255, 99, 71)},
-        {{"silver"}, rgb255(192, 192, 192)},
+        {{"tomato", "TOMATO"}, rgb255(255, 99, 71)},
         {{"yellowgreen"}, rgb255(154, 205, 50)},  // the last keyword of the table
         {{"cadetblue"}, rgb255(95, 158, 160)},    // the longest run of hex digits: four
-        // Nothing: hex forms, blanks where the patterns allow none, signs, units, exponents,
-        // NO-BREAK SPACE, non-keywords, U+0130 (lower-cases to i + U+0307), stray bytes.
-        {{"abc", "#ab", "#\u00E9abc", "", "\xC3"}, none},
-        {{"rgb( 1,2,3)", "rgb(1 ,2,3)", "rgb(1,2,3 )", "rgb(100%, 0%, 0%)", "rgb(-1, 0, 0)",
-          "rgb(1e2, 0, 0)", "rgb(1,\u00A02,3)", "hsl(-30, 50%, 50%)", "hsl(120deg, 50%, 50%)"},
+        // Nothing (more pattern edges in the differential test): signs, exponents, NO-BREAK
+        // SPACE, non-keywords, U+0130 (lower-cases to i + U+0307), stray bytes.
+        {{"abc", "#ab", "#\u00E9abc", "", "\xC3", "rgb(-1, 0, 0)", "rgb(1e2, 0, 0)",
+          "rgb(1,\u00A02,3)"},
          none},
         {{"cyan", "magenta", "red ", " red", "dark gray", "darkgray1", std::string("red\0", 4),
           "WH\u0130TE", "blac", "blacks", "yellowgreen2", "re", "lightgoldenrodyellowx"},
