@@ -3,11 +3,22 @@
 
 #include <chrono>
 
+#include <QCoreApplication>
+#include <QMouseEvent>
 #include <QString>
 #include <QStringList>
 #include <QTest>
+#include <QWidget>
 
 namespace hueloupe::testing {
+
+// Sends a press (down) or release of the button at a fractional position in the widget.
+inline void sendMouse(QWidget* widget, bool down, QPointF at,
+                      Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, at,
+                      widget->mapToGlobal(at), button, down ? button : Qt::NoButton, {});
+    QCoreApplication::sendEvent(widget, &event);
+}
 
 // Scenario rows: steps "[MS] VERB [ARGUMENT]" joined by "; ", run on a fresh World's perform();
 // a leading time (virtual ms since the start) first moves the World's `scheduler` there.
