@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
-// A minimal X11 clipboard manager for tests. It owns CLIPBOARD_MANAGER; asked to SAVE_TARGETS by
-// an application that ends, it fetches the clipboard as UTF8_STRING, takes the clipboard and
-// serves that text (the server sends it requests only while it owns the clipboard). Prints
-// "ready" once it owns CLIPBOARD_MANAGER.
+// A minimal X11 clipboard manager: owning CLIPBOARD_MANAGER (then it prints "ready"), asked to
+// SAVE_TARGETS it fetches the clipboard as UTF8_STRING, takes the clipboard and serves that text.
 #include <xcb/xcb.h>
 
 #include <cstdio>
@@ -24,8 +22,13 @@ xcb_atom_t atom(const char* name) {
     return a;
 }
 
-Event nextEvent() {
-    return Event(xcb_wait_for_event(c), &std::free);
+// The next event of the type; null when the connection ends.
+Event next(uint8_t type) {
+    Event event(nullptr, &std::free);
+    do {
+        event.reset(xcb_wait_for_event(c));
+    } while (event && (event->response_type & ~0x80) != type);
+    return event;
 }
 
 void notify(const xcb_selection_request_event_t& r, xcb_atom_t property) {
@@ -56,18 +59,12 @@ int main() {
     std::puts("ready");
     std::fflush(stdout);
     std::string saved;
-    while (Event event = nextEvent()) {
-        if ((event->response_type & ~0x80) != XCB_SELECTION_REQUEST) {
-            continue;
-        }
+    while (Event event = next(XCB_SELECTION_REQUEST)) {
         const auto request = *reinterpret_cast<xcb_selection_request_event_t*>(event.get());
         if (request.selection == manager && request.target == save) {
             xcb_convert_selection(c, window, clipboard, utf8, stash, request.time);
             xcb_flush(c);
-            Event answer = nextEvent();
-            while (answer && (answer->response_type & ~0x80) != XCB_SELECTION_NOTIFY) {
-                answer = nextEvent();
-            }
+            next(XCB_SELECTION_NOTIFY);
             auto* value = xcb_get_property_reply(
                 c, xcb_get_property(c, 1, window, stash, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16),
                 nullptr);
