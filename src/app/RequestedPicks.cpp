@@ -6,6 +6,7 @@
 #include "AppDelegate.h"
 #include "OneShotPick.h"
 #include "Picker.h"
+#include "SingleInstance.h"
 
 namespace hueloupe {
 
@@ -30,11 +31,11 @@ RequestedPicks::~RequestedPicks() {
     }
 }
 
-void RequestedPicks::request(const PickRequest& request, const PickReply& reply, QPointF at) {
+void RequestedPicks::request(const QString& format, bool copy, Answer answer, QPointF at) {
     endPending();  // an earlier request gives way
     const std::optional<std::string> asked =
-        request.format.isEmpty() ? std::nullopt : std::optional(request.format.toStdString());
-    pending_ = Pending{formatForPick(preferences_, asked), request.copy, reply};
+        format.isEmpty() ? std::nullopt : std::optional(format.toStdString());
+    pending_ = Pending{formatForPick(preferences_, asked), copy, std::move(answer)};
     // start() first ends a running session (a press in the well, or the earlier request) as
     // failed; that failure is not this request's.
     failuresToIgnore_ = picker_.isRunning() ? 1 : 0;
@@ -49,14 +50,14 @@ void RequestedPicks::colorPicked(const ColorValue& color) {
     const Pending pick = std::move(*pending_);
     pending_.reset();
     const QString text = controller_.applyPickedColor(color, pick.format, pick.copy);
-    pick.reply.answer(0, text);
+    pick.answer(0, text);
 }
 
 void RequestedPicks::endPending(const QString& reason) {
     if (pending_) {
-        const PickReply reply = pending_->reply;
+        const Answer answer = std::move(pending_->answer);
         pending_.reset();
-        reply.answer(kNothingPicked, reason);
+        answer(kNothingPicked, reason);
     }
 }
 

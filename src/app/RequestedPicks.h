@@ -4,10 +4,10 @@
 #include <QObject>
 #include <QPointF>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "ColorValue.h"
-#include "SingleInstance.h"
 
 namespace hueloupe {
 
@@ -29,7 +29,13 @@ public:
                    QObject* parent = nullptr);
     ~RequestedPicks() override;
 
-    void request(const PickRequest& request, const PickReply& reply, QPointF at);
+    // How a request is answered: the caller's exit status and the text it prints (for a
+    // status other than 0, a reason or nothing).
+    using Answer = std::function<void(int status, const QString& text)>;
+
+    // Starts a pick at a global logical position for a format string (empty: the last one
+    // copied) and answers it exactly once.
+    void request(const QString& format, bool copy, Answer answer, QPointF at);
 
     static inline const QString kNoPicker = QStringLiteral("no colour picker is available");
 
@@ -37,7 +43,7 @@ private:
     struct Pending {
         QString format;
         bool copy = true;
-        PickReply reply;
+        Answer answer;
     };
 
     void colorPicked(const ColorValue& color);

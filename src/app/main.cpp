@@ -76,7 +76,10 @@ int runWindow(const LaunchOptions& options) {
 
     RequestedPicks requestedPicks(*picker, controller, settings);
     instance.setPickHandler([&requestedPicks](const PickRequest& request, const PickReply& reply) {
-        requestedPicks.request(request, reply, QCursor::pos());
+        requestedPicks.request(
+            request.format, request.copy,
+            [reply](int status, const QString& text) { reply.answer(status, text); },
+            QCursor::pos());
     });
     QObject::connect(&instance, &SingleInstance::activateRequested, loaded.window.get(),
                      [&loaded] { makeKeyAndOrderFront(*loaded.window); });
