@@ -126,7 +126,7 @@ def expect(what, got, wanted):
         raise Failure(f"{what}: {got!r}, not {wanted!r}")
 
 
-def case_one_shot(app, _):
+def case_one_shot(app):
     xdotool("mousemove", 20, 20)
     pick = app.start("--pick", "--format", "hex")
     pick_on_screen(pick.pid, BLUE_RECT)
@@ -137,7 +137,7 @@ def case_one_shot(app, _):
     expect("ColorHistory", app.history()[:2], [BLUE, "#bce368"])
 
 
-def case_escape(app, _):
+def case_escape(app):
     before, helpers = app.settings(), processes_with(app.config)
     pick = app.start("--pick")
     wait_for("the loupe", lambda: xdotool("search", "--onlyvisible", "--pid", pick.pid))
@@ -147,8 +147,7 @@ def case_escape(app, _):
     expect("the processes after Esc", processes_with(app.config), helpers)
 
 
-def case_running_instance(app, bus):
-    app.env["DBUS_SESSION_BUS_ADDRESS"] = bus
+def case_running_instance(app):
     window = app.start()
     try:
         own = main_window(window)
@@ -170,7 +169,7 @@ def case_running_instance(app, bus):
         window.wait(10)
 
 
-def case_two_processes(app, _):
+def case_two_processes(app):
     """Without a bus each launch runs alone: the window's later copy keeps the pick's colour."""
     app.env["DBUS_SESSION_BUS_ADDRESS"] = NO_BUS
     os.remove(app.file)
@@ -226,12 +225,12 @@ def main():
     config = tempfile.mkdtemp(prefix="hueloupe-pick-")
     windows = [subprocess.Popen([colour_window, colour, *map(str, rect)])
                for colour, rect in ((BLUE, BLUE_RECT), (ORANGE, ORANGE_RECT))]
-    app = Hueloupe(binary, config, NO_BUS)
+    app = Hueloupe(binary, config, address)  # a bus, but no instance on it yet
     failed = 0
     try:
         for name, case in CASES:
             print(f"case: {name}", flush=True)
-            case(app, address)
+            case(app)
         print("all cases passed")
     except (Failure, subprocess.SubprocessError, OSError) as failure:
         failed = 1
