@@ -10,15 +10,17 @@ runs=${1:-20}
 build=$here/build/bench
 cmake --preset bench >/dev/null && cmake --build --preset bench >/dev/null
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
+exec 3< <(exec Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
+xvfb=$!
 read -r display <&3
 export DISPLAY=:$display QT_QPA_PLATFORM=xcb
-exec 4< <(dbus-daemon --session --nofork --print-address=1 2>/dev/null)
+exec 4< <(exec dbus-daemon --session --nofork --print-address=1 2>/dev/null)
+bus_daemon=$!
 read -r bus <&4
 export DBUS_SESSION_BUS_ADDRESS=$bus
 config=$(mktemp -d)
 export XDG_CONFIG_HOME=$config/config XDG_RUNTIME_DIR=$config
-trap 'kill %1 %2 2>/dev/null || true; rm -rf "$config"' EXIT
+trap 'kill "$xvfb" "$bus_daemon" 2>/dev/null || true; rm -rf "$config"' EXIT
 
 probe=$build/bench/startup_probe
 app=$build/src/app/hueloupe

@@ -228,6 +228,8 @@ def main():
     app = Hueloupe(binary, config, address)  # a bus, but no instance on it yet
     failed = 0
     try:
+        wait_for("the colour windows", lambda: len(xdotool(
+            "search", "--onlyvisible", "--name", "^colour window$")) == len(windows))
         for name, case in CASES:
             print(f"case: {name}", flush=True)
             case(app)
