@@ -237,6 +237,8 @@ def main():
     except (Failure, subprocess.SubprocessError, OSError) as failure:
         failed = 1
         print(f"FAILED: {failure}\nsettings kept in {config}")
+        if xvfb.poll() is not None:
+            print(f"the X server had ended (status {xvfb.returncode})")
     finally:
         for process in [*windows, bus]:
             process.kill()
