@@ -5,10 +5,10 @@
 
 #include "Corpus.h"
 #include "CssColor.h"
-#include "Lowercase.h"
 #include "OutputFormats.h"
 #include "Renderer.h"
 #include "Tokenizer.h"
+#include "Utf8.h"
 
 namespace hueloupe::bench {
 namespace {
@@ -120,4 +120,14 @@ BENCHMARK(BM_Parse10MBJunk)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace hueloupe::bench
 
-BENCHMARK_MAIN();
+// The corpus is read first, so that a missing one stops the program before any benchmark.
+int main(int argc, char** argv) {
+    hueloupe::bench::corpus();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Reads arbitrary bytes as CSS colour text. Checks that every colour lies in 0..1, that the
-// memoised and the plain reading agree, that the whole-form shortcut agrees with the full
-// search, and that the hand-written matcher finds what the standard regex finds (on short
-// inputs, where the standard regex's recursion stays shallow).
+// memoised and the plain reading agree, that the parser (with its whole-text shortcut) gives
+// the first matching pattern's groups as strtol and strtod read them, and that the
+// hand-written matcher finds what the standard regex finds (on short inputs, where the
+// standard regex's recursion stays shallow), also when handed a match from before.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -12,9 +13,8 @@
 #include <string_view>
 
 #include "CssColor.h"
-#include "CssForms.h"
 #include "CssPatterns.h"
-#include "Lowercase.h"
+#include "Utf8.h"
 
 namespace {
 
@@ -84,16 +84,16 @@ void checkAgainstRegex(css::Pattern pattern, const std::string& text,
 }
 
 void checkPatterns(const std::string& text) {
-    const css::Searcher searcher(text);
+    css::Match reused;  // holds the previous pattern's match, if any
     for (const auto pattern :
          {css::Pattern::hex6, css::Pattern::hex3, css::Pattern::rgb, css::Pattern::hsl}) {
         const auto match = css::search(pattern, text);
-        const auto shared = searcher.search(pattern);
-        check(match.has_value() == shared.has_value());
+        check(css::find(pattern, text, reused) == match.has_value());
         if (match) {
-            check(match->whole == shared->whole && within(match->whole, text));
-            for (const auto& group : match->groups) {
-                check(within(group, match->whole));
+            check(match->whole == reused.whole && within(match->whole, text));
+            for (std::size_t g = 0; g < 4; ++g) {
+                check(within(match->groups[g], match->whole) &&
+                      match->groups[g] == reused.groups[g]);
             }
             check(match->fourthGroupMatched || match->groups[3].empty());
         }
@@ -101,6 +101,42 @@ void checkPatterns(const std::string& text) {
             checkAgainstRegex(pattern, text, match);
         }
     }
+}
+
+double number(std::string_view group) {
+    return std::strtod(std::string(group).c_str(), nullptr);
+}
+
+double hex(std::string_view group) {  // one digit stands for itself twice
+    const std::string digits = group.size() == 1 ? std::string(2, group[0]) : std::string(group);
+    return static_cast<double>(std::strtol(digits.c_str(), nullptr, 16)) / 255.0;
+}
+
+double fraction(std::string_view group) {
+    return group.ends_with('%') ? number(group) / 100 : number(group);
+}
+
+// The parser's colour where a pattern matches, from the first pattern's groups read as written.
+void checkNumericForm(const std::string& lowered, const std::optional<ColorValue>& colour) {
+    ColorValue expected;
+    if (const auto m = css::search(css::Pattern::hex6, lowered)) {
+        expected = ColorValue{hex(m->groups[0]), hex(m->groups[1]), hex(m->groups[2]), 1};
+    } else if (const auto m = css::search(css::Pattern::hex3, lowered)) {
+        expected = ColorValue{hex(m->groups[0]), hex(m->groups[1]), hex(m->groups[2]), 1};
+    } else if (const auto m = css::search(css::Pattern::rgb, lowered)) {
+        expected = ColorValue{number(m->groups[0]) / 255, number(m->groups[1]) / 255,
+                              number(m->groups[2]) / 255,
+                              m->fourthGroupMatched ? number(m->groups[3]) : 1};
+    } else if (const auto m = css::search(css::Pattern::hsl, lowered)) {
+        expected = hueloupe::colorFromHSL(number(m->groups[0]), fraction(m->groups[1]),
+                                          fraction(m->groups[2]));
+        expected.alpha = m->fourthGroupMatched ? number(m->groups[3]) : 1;
+    } else {
+        return;
+    }
+    using hueloupe::clampComponent;
+    check(colour == ColorValue{clampComponent(expected.red), clampComponent(expected.green),
+                               clampComponent(expected.blue), clampComponent(expected.alpha)});
 }
 
 }  // namespace
@@ -113,9 +149,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string lowered = hueloupe::toLowerUtf8(text);
     check(hueloupe::parseLowercasedCssColor(lowered) == colour);
-    if (const auto shortcut = css::wholeTextForm(lowered)) {
-        check(shortcut == css::searchNumericForm(lowered));
-    }
+    checkNumericForm(lowered, colour);
     checkPatterns(text);
     checkPatterns(lowered);
     return 0;

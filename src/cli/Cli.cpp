@@ -2,10 +2,11 @@
 #include "Cli.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
-#include "BufferedOutput.h"
 #include "CssColor.h"
 #include "LineReader.h"
 #include "OutputFormats.h"
@@ -23,8 +24,7 @@ constexpr std::string_view kUsage =
     "convert  reads each TEXT (or each line of standard input) as CSS colour text:\n"
     "         #rrggbb, rrggbb, #rgb, rgb[a](r, g, b[, a]), hsl[a](h, s%, l%[, a]) or a keyword,\n"
     "         and prints it through FMT (default \"#{rr}{gg}{bb}\"), one line each. Text that is\n"
-    "         not a colour prints an empty line and \"invalid CSS: TEXT\" on standard error;\n"
-    "         the exit status is then 1.\n"
+    "         not a colour prints an empty line and \"invalid CSS: TEXT\" on standard error.\n"
     "formats  lists the eleven output formats, each as its short name and its format string.\n"
     "\n"
     "Format strings: text with references in braces. {r} {g} {b} are 0-255, {h} is 0-360,\n"
@@ -32,35 +32,58 @@ constexpr std::string_view kUsage =
     "({RR} upper case), {rx} {gx} {bx} the first hex digit, {c%} a percentage, {c.} a fraction\n"
     "with four decimals and {c.N} with N decimals (trailing zeros trimmed), for any letter c of\n"
     "r g b h s l a. \\{ and \\\\ write { and \\; anything else that is no reference is literal.\n"
-    "Example: hueloupe-cli convert --format 'hsl({h}, {s}%, {l}%)' tomato\n";
+    "Example: hueloupe-cli convert --format 'hsl({h}, {s}%, {l}%)' tomato\n"
+    "\n"
+    "Exit status: 0 when every text was a colour, 1 when one was not, 2 for a wrong command\n"
+    "line, 3 when standard input could not be read or the output could not be written.\n";
 
 constexpr std::string_view kTruncatedMark = "...";
 
-struct Converter {
-    TokenList tokens;
-    BufferedOutput out;
-    BufferedOutput err;
-    bool anyInvalid = false;
+// Writes to a stream through stdio, remembering the first failure; nothing more is written
+// after it.
+class Output {
+public:
+    explicit Output(std::FILE* stream) : stream_(stream) {}
 
-    void convert(std::string_view text, bool truncated) {
-        const auto color = truncated ? std::nullopt : colorFromCSString(text);
-        if (color) {
-            renderInto(tokens, *color, out.buffer());
-        } else {
-            anyInvalid = true;
-            err.write("invalid CSS: ");
-            err.write(text);
-            if (truncated) {
-                err.write(kTruncatedMark);
-            }
-            err.write("\n");
+    void write(std::string_view text) {
+        if (!failed_ && std::fwrite(text.data(), 1, text.size(), stream_) != text.size()) {
+            fail();
         }
-        out.buffer().push_back('\n');
-        out.flushIfFull();
     }
+    // Flushes what stdio holds; true when everything written has gone out.
+    bool finish() {
+        if (!failed_ && (std::fflush(stream_) != 0 || std::ferror(stream_))) {
+            fail();
+        }
+        return !failed_;
+    }
+    bool failed() const { return failed_; }
+    int error() const { return error_; }
+
+private:
+    void fail() {
+        failed_ = true;
+        error_ = errno;
+    }
+
+    std::FILE* stream_;
+    bool failed_ = false;
+    int error_ = 0;
 };
 
-int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err) {
+// what: "read input" or "write output"; error: the errno value of the failure.
+int reportStreamError(const char* what, int error, std::FILE* err) {
+    std::fprintf(err, "hueloupe-cli: cannot %s: %s\n", what, std::strerror(error));
+    return 3;
+}
+
+// The exit status after the output is complete: 3 when it did not all go out.
+int finishOutput(Output& out, int status, std::FILE* err) {
+    return out.finish() ? status : reportStreamError("write output", out.error(), err);
+}
+
+int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* outStream,
+            std::FILE* err) {
     std::string_view format = kOutputFormats[0].formatString;
     std::vector<std::string_view> texts;
     bool optionsDone = false;
@@ -80,31 +103,49 @@ int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* ou
             texts.push_back(arg);
         }
     }
-    Converter converter{tokenize(format), BufferedOutput(out), BufferedOutput(err)};
+    const TokenList tokens = tokenize(format);
+    Output out(outStream);
+    bool anyInvalid = false;
+    std::string line;
+    const auto convertOne = [&](std::string_view text, bool truncated) {
+        line.clear();
+        if (const auto color = truncated ? std::nullopt : colorFromCSString(text)) {
+            renderInto(tokens, *color, line);
+        } else {
+            anyInvalid = true;
+            const std::string message = "invalid CSS: " + std::string(text) +
+                                        std::string(truncated ? kTruncatedMark : "") + "\n";
+            std::fwrite(message.data(), 1, message.size(), err);
+        }
+        line.push_back('\n');
+        out.write(line);
+    };
     if (!texts.empty()) {
-        for (const std::string_view text : texts) {
-            const bool tooLong = text.size() > LineReader::kMaxLine;
-            converter.convert(tooLong ? text.substr(0, LineReader::kMaxLine) : text, tooLong);
+        for (std::size_t i = 0; i < texts.size() && !out.failed(); ++i) {
+            const bool tooLong = texts[i].size() > LineReader::kMaxLine;
+            convertOne(tooLong ? texts[i].substr(0, LineReader::kMaxLine) : texts[i], tooLong);
         }
     } else {
         LineReader reader(in);
-        while (const auto line = reader.next()) {
-            converter.convert(line->text, line->truncated);
+        while (!out.failed()) {
+            const auto next = reader.next();
+            if (!next) {
+                break;
+            }
+            convertOne(next->text, next->truncated);
+        }
+        if (reader.error() != 0) {
+            out.finish();
+            return reportStreamError("read input", reader.error(), err);
         }
     }
-    return converter.anyInvalid ? 1 : 0;
+    return finishOutput(out, anyInvalid ? 1 : 0, err);
 }
 
-int listFormats(std::FILE* out) {
-    BufferedOutput output(out);
-    for (const OutputFormat& format : kOutputFormats) {
-        output.write(format.shortName);
-        constexpr std::string_view kNameColumn = "              ";  // the longest name and a space
-        output.write(kNameColumn.substr(std::min(format.shortName.size(), kNameColumn.size() - 1)));
-        output.write(format.formatString);
-        output.write("\n");
-    }
-    return 0;
+int writeAll(std::string_view text, std::FILE* stream, std::FILE* err) {
+    Output out(stream);
+    out.write(text);
+    return finishOutput(out, 0, err);
 }
 
 }  // namespace
@@ -116,18 +157,23 @@ int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, s
     }
     const std::string_view command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
-        std::fwrite(kUsage.data(), 1, kUsage.size(), out);
-        return 0;
+        return writeAll(kUsage, out, err);
     }
     if (command == "--version") {
-        std::fputs("hueloupe-cli " HUELOUPE_VERSION "\n", out);
-        return 0;
+        return writeAll("hueloupe-cli " HUELOUPE_VERSION "\n", out, err);
     }
     if (command == "convert") {
         return convert(args.subspan(1), in, out, err);
     }
     if (command == "formats") {
-        return listFormats(out);
+        std::string list;
+        constexpr std::size_t kNameColumn = 14;  // the longest short name and a space
+        for (const OutputFormat& format : kOutputFormats) {
+            list.append(format.shortName);
+            list.append(kNameColumn - std::min(format.shortName.size(), kNameColumn - 1), ' ');
+            list.append(format.formatString).push_back('\n');
+        }
+        return writeAll(list, out, err);
     }
     std::fprintf(err, "hueloupe-cli: unknown command (try --help)\n");
     return 2;

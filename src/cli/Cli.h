@@ -7,7 +7,9 @@
 
 namespace hueloupe::cli {
 
-// Runs hueloupe-cli with the arguments after the program name; returns the exit status.
+// Runs hueloupe-cli with the arguments after the program name; returns the exit status: 0,
+// 1 when a text was not a colour, 2 for a wrong command line, 3 when in could not be read or
+// out could not be written (out is flushed before run returns).
 int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err);
 
 }  // namespace hueloupe::cli

@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "LineReader.h"
 
+#include <cerrno>
 #include <cstring>
 
 namespace hueloupe::cli {
 
 bool LineReader::fill() {
-    if (eof_) {
+    if (done_) {
         return false;
     }
     begin_ = 0;
     end_ = std::fread(block_.data(), 1, block_.size(), stream_);
+    if (end_ < block_.size() && std::ferror(stream_)) {
+        error_ = errno;  // the lines read so far are handed out, then nothing more
+        done_ = true;
+    }
     if (end_ == 0) {
-        eof_ = true;
+        done_ = true;
     }
     return end_ > 0;
 }

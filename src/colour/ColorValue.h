@@ -24,7 +24,4 @@ inline double clampComponent(double x) {
 // neither clamped nor rejected. The result's alpha is 1 and its components are not clamped.
 ColorValue colorFromHSL(double hue, double saturation, double lightness);
 
-// One RGB component of the HSL conversion for the hue offset t.
-double hueComponent(double p, double q, double t);
-
 }  // namespace hueloupe

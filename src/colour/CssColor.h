@@ -21,7 +21,4 @@ inline constexpr std::size_t kCssMemoMaxTextBytes = 256;
 // ...and once it holds this many entries it keeps answering but stores nothing new.
 inline constexpr std::size_t kCssMemoMaxEntries = 262144;
 
-// Entries in the calling thread's memo (for diagnostics and tests).
-std::size_t cssColorMemoSize();
-
 }  // namespace hueloupe

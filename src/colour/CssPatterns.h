@@ -5,8 +5,6 @@
 #include <optional>
 #include <string_view>
 
-#include "CssByteMasks.h"
-
 namespace hueloupe::css {
 
 // The four colour patterns, searched for leftmost-first in linear time without recursion:
@@ -21,27 +19,21 @@ struct Match {
     std::string_view whole;           // the matched text
     std::string_view groups[4];       // captured text; empty where a group took no part
     bool fourthGroupMatched = false;  // the optional alpha group took part (rgb, hsl)
+    double
+        numbers[4];  // rgb and hsl: each group's number as readDecimal reads it, where it took part
 };
 
-// Leftmost match of one pattern in text, or nothing.
+// Finds the leftmost match of one pattern in text into m: what a backtracking ECMAScript
+// search finds, with the same groups and participation. m may hold an earlier match.
+bool find(Pattern pattern, std::string_view text, Match& m);
 std::optional<Match> search(Pattern pattern, std::string_view text);
 
-// Searches one text for several patterns, sharing the classification of its first bytes.
-// Equivalent to calling search() for each pattern. The text must outlive the searcher.
-class Searcher {
-public:
-    explicit Searcher(std::string_view text);
+// Whether the whole text is one match of rgb or hsl, read into m.
+bool matchWhole(Pattern pattern, std::string_view text, Match& m);
 
-    std::optional<Match> search(Pattern pattern) const;
-
-private:
-    const ByteMasks& masksAt(std::size_t chunk, ByteMasks& scratch) const;
-    std::optional<Match> searchHex6() const;
-    std::optional<Match> searchHex3() const;
-    std::optional<Match> searchFunctional(bool hsl) const;
-
-    std::string_view text_;
-    ByteMasks head_;  // the first 64 bytes
-};
+// A number read as strtod reads it in the "C" locale: the longest leading
+// [digits][.digits] ("1.2.3" -> 1.2, "5." -> 5, ".5" -> 0.5, "50%" -> 50, "." -> 0), correctly
+// rounded; too large a number gives +infinity.
+double readDecimal(std::string_view text);
 
 }  // namespace hueloupe::css

@@ -10,6 +10,14 @@
 // and for byte classes do not depend on that order.
 namespace hueloupe::words {
 
+inline constexpr std::uint64_t kEveryByte = 0x0101010101010101u;
+inline constexpr std::uint64_t kTopBits = kEveryByte * 0x80;
+
+// The top bit of each zero byte of x: exact for the lowest one (a borrow may mark bytes above).
+constexpr std::uint64_t zeroBytes(std::uint64_t x) {
+    return (x - kEveryByte) & ~x & kTopBits;
+}
+
 inline std::uint64_t load8(const char* p) {
     std::uint64_t word = 0;
     std::memcpy(&word, p, sizeof word);

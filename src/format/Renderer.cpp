@@ -9,7 +9,6 @@
 #include <variant>
 
 #include "NumberText.h"
-#include "TextSink.h"
 
 namespace hueloupe {
 
@@ -85,25 +84,25 @@ ComponentValues componentValues(const TokenList& tokens, const ColorValue& color
     return values;
 }
 
-void writeComponent(TextSink& sink, const ComponentToken& token, const ComponentValues& values) {
+void appendComponent(std::string& out, const ComponentToken& token, const ComponentValues& values) {
     const double v = values[static_cast<std::size_t>(token.component)];
     switch (token.style) {
         case ColorOutputStyle::twoDigitHex:
-            writeScaledHex(sink, v * 255, token.uppercase);
+            appendHex(out, roundToInt64(v * 255), token.uppercase);
             break;
         case ColorOutputStyle::oneDigitHex:
-            writeScaledHex(sink, v * 255, token.uppercase);
-            sink.dropLast();  // leaves the high digit of a two-digit value
+            appendHex(out, roundToInt64(v * 255), token.uppercase);
+            out.pop_back();  // leaves the high digit of a two-digit value
             break;
         case ColorOutputStyle::integer:
-            writeInteger(sink,
-                         roundToInt64(v * (token.component == ColorComponent::hue ? 360 : 255)));
+            appendInteger(out,
+                          roundToInt64(v * (token.component == ColorComponent::hue ? 360 : 255)));
             break;
         case ColorOutputStyle::percent:
-            writeInteger(sink, roundToInt64(v * 100));
+            appendInteger(out, roundToInt64(v * 100));
             break;
         case ColorOutputStyle::decimal:
-            writeDecimal(sink, v, token.precision);
+            appendDecimal(out, v, token.precision);
             break;
     }
 }
@@ -118,12 +117,11 @@ void logToStandardError(std::string_view line) {
 void renderInto(const TokenList& tokens, const ColorValue& color, std::string& out,
                 LogFunction log) {
     const ComponentValues values = componentValues(tokens, color, log);
-    TextSink sink(out);
     for (const ColorToken& token : tokens) {
         if (const auto* literal = std::get_if<LiteralToken>(&token)) {
-            sink.append(literal->text);
+            out.append(literal->text);
         } else {
-            writeComponent(sink, std::get<ComponentToken>(token), values);
+            appendComponent(out, std::get<ComponentToken>(token), values);
         }
     }
 }

@@ -7,15 +7,6 @@
 
 namespace hueloupe {
 
-enum class TokenizerState : std::uint8_t {
-    inText,
-    openBrace,
-    afterLetter,
-    precisionDigits,
-    expectClose,
-    escape,
-};
-
 // Splits a format string into tokens, one extended grapheme cluster at a time.
 // Never fails: whatever forms no reference is literal text. Invalid UTF-8 is read as U+FFFD.
 // A precision whose value does not fit int64 saturates at INT64_MAX (rendering caps it

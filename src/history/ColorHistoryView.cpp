@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "ColorHistoryView.h"
 
+#include <algorithm>
+
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 
 #include "ChipGeometry.h"
 #include "ColorAdapters.h"
+#include "ColorHistoryViewAccessible.h"
 #include "ColorHistoryViewDelegate.h"
 
 namespace hueloupe {
@@ -16,9 +21,19 @@ namespace {
 const QColor kEmptyChipColour(128, 128, 128);
 const QColor kChipBorderColour = QColor::fromRgbF(1.0f, 1.0f, 1.0f, 0.2f);
 
+void tellAssistiveTools(QWidget* view, QAccessible::Event type, int chip) {
+    QAccessibleEvent event(view, type);
+    event.setChild(chip);
+    QAccessible::updateAccessibility(&event);
+}
+
 }  // namespace
 
-ColorHistoryView::ColorHistoryView(QWidget* parent) : QWidget(parent) {}
+ColorHistoryView::ColorHistoryView(QWidget* parent) : QWidget(parent) {
+    ColorHistoryViewAccessible::install();
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(tr("Colour history"));
+}
 
 ColorHistoryView::~ColorHistoryView() = default;
 
@@ -43,6 +58,7 @@ void ColorHistoryView::updateChips() {
     const std::vector<ColorValue>& history = colors();
     for (std::size_t i = 0; i < history.size() && i < chips_.size(); ++i) {
         chips_[i] = history[i];
+        tellAssistiveTools(this, QAccessible::NameChanged, static_cast<int>(i));
     }
     update();
 }
@@ -63,6 +79,31 @@ std::optional<int> ColorHistoryView::chipAtX(double x) {
 
 QRectF ColorHistoryView::chipRect(int index) const {
     return {chips::chipLeft(index), height() - chips::kSize, chips::kSize, chips::kSize};
+}
+
+std::optional<ColorValue> ColorHistoryView::chipColor(int index) const {
+    return index >= 0 && index < chipCount() ? chips_[index] : std::nullopt;
+}
+
+void ColorHistoryView::selectChip(int index) {
+    if (delegate_ == nullptr) {
+        return;
+    }
+    if (const std::optional<ColorValue> color = colorAtIndex(index)) {
+        delegate_->colorSelected(*color);
+    }
+}
+
+void ColorHistoryView::focusChip(int index) {
+    const int chip = std::clamp(index, 0, std::max(chipCount() - 1, 0));
+    if (chip == focusedChip_) {
+        return;
+    }
+    focusedChip_ = chip;
+    update();
+    if (hasFocus()) {
+        tellAssistiveTools(this, QAccessible::Focus, chip);
+    }
 }
 
 QSize ColorHistoryView::sizeHint() const {
@@ -89,6 +130,22 @@ void ColorHistoryView::paintEvent(QPaintEvent* /*event*/) {
         painter.drawRoundedRect(rect.adjusted(inset, inset, -inset, -inset),
                                 chips::kCornerRadius - inset, chips::kCornerRadius - inset);
     }
+    if (hasFocus() && focusedChip_ < chipCount()) {
+        paintFocusRing(painter);
+    }
+}
+
+// Inside the focused chip, as the row has no room around it: 2 pixels of the highlight colour
+// lined with 1 pixel of the highlighted-text colour, so that it shows on any chip colour.
+void ColorHistoryView::paintFocusRing(QPainter& painter) const {
+    const QRectF rect = chipRect(focusedChip_);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), 2));
+    painter.drawRoundedRect(rect.adjusted(1, 1, -1, -1), chips::kCornerRadius - 1,
+                            chips::kCornerRadius - 1);
+    painter.setPen(QPen(palette().color(QPalette::HighlightedText), 1));
+    painter.drawRoundedRect(rect.adjusted(2.5, 2.5, -2.5, -2.5), chips::kCornerRadius - 2.5,
+                            chips::kCornerRadius - 2.5);
 }
 
 void ColorHistoryView::mousePressEvent(QMouseEvent* event) {
@@ -97,12 +154,39 @@ void ColorHistoryView::mousePressEvent(QMouseEvent* event) {
         return;
     }
     event->accept();
-    const std::optional<int> chip = chipAtX(event->position().x());
-    if (!chip || delegate_ == nullptr) {
+    if (const std::optional<int> chip = chipAtX(event->position().x())) {
+        focusChip(*chip);
+        selectChip(*chip);
+    }
+}
+
+void ColorHistoryView::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    if (const std::optional<ColorValue> color = colorAtIndex(*chip)) {
-        delegate_->colorSelected(*color);
+    switch (event->key()) {
+        case Qt::Key_Left:
+            focusChip(focusedChip_ - 1);
+            break;
+        case Qt::Key_Right:
+            focusChip(focusedChip_ + 1);
+            break;
+        case Qt::Key_Home:
+            focusChip(0);
+            break;
+        case Qt::Key_End:
+            focusChip(chipCount() - 1);
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+        case Qt::Key_Space:
+            if (!event->isAutoRepeat()) {
+                selectChip(focusedChip_);
+            }
+            break;
+        default:
+            QWidget::keyPressEvent(event);
     }
 }
 

@@ -9,6 +9,8 @@
 #include "ColorHistory.h"
 #include "ColorValue.h"
 
+class QPainter;
+
 namespace hueloupe {
 
 class ColorHistoryViewDelegate;
@@ -16,6 +18,9 @@ class Preferences;
 
 // The history as a row of five chips along the bottom edge. A press on a chip that holds a
 // colour reports that colour to the delegate; the view itself changes nothing on a click.
+// From the keyboard, Left, Right, Home and End move a focused chip, ringed while the view has
+// the focus, and Enter or Space selects it as a click does. Assistive tools see each chip as
+// a button of its own (ColorHistoryViewAccessible).
 // Built from a .ui file: the constructor only initialises; the loader hands in the settings
 // store, then awakeFromNib makes the chips and loads the stored history.
 class ColorHistoryView : public QWidget {
@@ -44,20 +49,33 @@ public:
     // Where chip i is drawn, in the view's coordinates.
     QRectF chipRect(int index) const;
 
+    // The chips drawn: none before awakeFromNib, then five.
+    int chipCount() const { return static_cast<int>(chips_.size()); }
+    // What chip i shows: its colour, or nothing for a grey chip or an index out of range.
+    std::optional<ColorValue> chipColor(int index) const;
+    // The chip the keyboard acts on, in 0 .. chipCount() - 1 (0 while there is none).
+    int focusedChip() const { return focusedChip_; }
+    // What a click on chip i does: its colour, if any, goes to the delegate.
+    void selectChip(int index);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void updateChips();
+    void focusChip(int index);
+    void paintFocusRing(QPainter& painter) const;
 
     // One entry per chip after set-up: its colour, or nothing while it shows grey.
     std::vector<std::optional<ColorValue>> chips_;
     std::unique_ptr<ColorHistory> history_;
     ColorHistoryViewDelegate* delegate_ = nullptr;
+    int focusedChip_ = 0;
 };
 
 }  // namespace hueloupe

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "CopyPopUpButton.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 #include "ColorFormatter.h"
+#include "FocusRing.h"
 #include "FormatMenuItem.h"
 #include "Token.h"
 
@@ -17,11 +19,26 @@ namespace {
 // The title frame inside the button, before the cell moves it 12 to the left.
 constexpr qreal kTitleLeft = 16;
 
+bool opensMenu(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
+    return (event.key() == Qt::Key_Down && modifiers == Qt::AltModifier) ||
+           (event.key() == Qt::Key_Menu && modifiers == Qt::NoModifier);
+}
+
+bool isEnter(const QKeyEvent& event) {
+    return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter) &&
+           (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+}
+
 }  // namespace
 
 CopyPopUpButton::CopyPopUpButton(QWidget* parent) : QPushButton(parent), menu_(new QMenu(this)) {
     setFlat(true);
     connect(menu_, &QMenu::aboutToHide, this, &CopyPopUpButton::menuClosed);
+    // The mouse sends activated() itself; clicked() comes from Space, Enter, a mnemonic and
+    // the press action of assistive tools.
+    connect(this, &QAbstractButton::clicked, this, &CopyPopUpButton::activated);
+    synchronizeTitleAndSelectedItem();
 }
 
 CopyPopUpButton::~CopyPopUpButton() = default;
@@ -66,7 +83,14 @@ void CopyPopUpButton::selectItem(FormatMenuItem* item) {
 }
 
 void CopyPopUpButton::synchronizeTitleAndSelectedItem() {
-    setText(selected_ != nullptr ? selected_->text() : QString());
+    const QString title = selected_ != nullptr ? selected_->text() : QString();
+    setText(title);
+    setAccessibleName(title.isEmpty() ? tr("Copy") : tr("Copy %1").arg(title));
+    setAccessibleDescription(
+        selected_ != nullptr
+            ? tr("Copies the colour as %1")
+                  .arg(QString::fromStdString(selected_->representedObject()->formatString()))
+            : QString());
     update();
 }
 
@@ -78,6 +102,21 @@ void CopyPopUpButton::chooseItem(FormatMenuItem* item) {
 
 void CopyPopUpButton::popUpMenu() {
     menu_->popup(mapToGlobal(QPoint(0, height())));
+}
+
+void CopyPopUpButton::keyPressEvent(QKeyEvent* event) {
+    if (opensMenu(*event)) {
+        mouseDownToken_.reset();
+        menuShown_ = true;
+        popUpMenu();
+        menu_->setActiveAction(selected_);  // the arrows start from the current format
+    } else if (isEnter(*event)) {
+        if (!event->isAutoRepeat()) {
+            click();
+        }
+    } else {
+        QPushButton::keyPressEvent(event);  // Space: down on press, clicked() on release
+    }
 }
 
 void CopyPopUpButton::menuClosed() {
@@ -135,6 +174,9 @@ void CopyPopUpButton::paintEvent(QPaintEvent* /*event*/) {
     cell_.drawTitle(painter, text(), titleFrame,
                     selected_ != nullptr ? selected_->representedObject() : nullptr, isDown(),
                     palette());
+    if (hasFocus()) {
+        drawFocusRing(painter, bounds, palette());
+    }
 }
 
 }  // namespace hueloupe

@@ -20,7 +20,9 @@ class FormatMenuItem;
 
 // The copy control: a click sends activated() on release; holding the press for 0.3 s opens
 // the menu of output formats instead, where choosing an item selects it and then sends
-// activated(). Drawn by CopyPopUpButtonCell: the selected item's title and a caret.
+// activated(). Drawn by CopyPopUpButtonCell: the selected item's title and a caret. From the
+// keyboard, Space or Enter sends activated() and Alt+Down or the Menu key opens the menu;
+// assistive tools read "Copy" with the title, and the format as the description.
 class CopyPopUpButton : public QPushButton {
     Q_OBJECT
     Q_PROPERTY(bool menuShown READ menuShown WRITE setMenuShown)
@@ -45,7 +47,7 @@ public:
     // Selects an item of this button's menu (others are ignored); the title follows it.
     void selectItem(FormatMenuItem* item);
 
-    // Shows the selected item's current title on the button.
+    // Shows the selected item's current title on the button, and tells assistive tools.
     void synchronizeTitleAndSelectedItem();
 
     // Opens the menu below the button, as a held press does.
@@ -65,6 +67,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -4,12 +4,15 @@
 #include <utility>
 
 #include <QCursor>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
 
 #include "ApplicationState.h"
 #include "ColorAdapters.h"
+#include "ColorFormatter.h"
+#include "FocusRing.h"
 #include "MessageOverlay.h"
 #include "ModernColorWellDelegate.h"
 #include "OverlayGeometry.h"
@@ -22,9 +25,27 @@ namespace {
 
 constexpr ColorValue kOverlayTextColor{1.0, 1.0, 1.0, 0.8};
 
+// A key has no place of its own: it counts as a press at the top of the well, clear of the
+// bottom strip. The loupe opens under the pointer either way.
+constexpr QPointF kKeyPressPosition{0, 0};
+
+QString hexText(const ColorValue& color) {
+    return QString::fromStdString(ColorFormatter().stringForColor(color));
+}
+
+bool startsLoupe(const QKeyEvent& event) {
+    const int key = event.key();
+    const bool plain = (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    return plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space);
+}
+
 }  // namespace
 
-ModernColorWell::ModernColorWell(QWidget* parent) : QWidget(parent) {}
+ModernColorWell::ModernColorWell(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(kAccessibleName);
+    setAccessibleDescription(hexText(color_));
+}
 
 ModernColorWell::~ModernColorWell() {
     setPicker(nullptr);  // ends a running session
@@ -47,6 +68,7 @@ void ModernColorWell::setPicker(Picker* picker) {
 
 void ModernColorWell::setColor(const ColorValue& color) {
     color_ = color;
+    setAccessibleDescription(hexText(color_));  // tells assistive tools of the change
     update();
 }
 
@@ -132,6 +154,32 @@ void ModernColorWell::mouseReleaseEvent(QMouseEvent* event) {
     mouseDownToken_.reset();
 }
 
+void ModernColorWell::keyPressEvent(QKeyEvent* event) {
+    if (!startsLoupe(*event)) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (!event->isAutoRepeat()) {
+        keyDown_ = event->key();
+    }
+}
+
+// The loupe opens when the key comes up, so that neither the repeats of a held Enter nor the
+// release pick at once; the release of an Enter that picked in the loupe finds nothing pressed.
+void ModernColorWell::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat() || !keyDown_ || *keyDown_ != event->key()) {
+        QWidget::keyReleaseEvent(event);
+        return;
+    }
+    keyDown_.reset();
+    startMagnifier(kKeyPressPosition);  // a key reaches only an active window: no hold
+}
+
+void ModernColorWell::focusOutEvent(QFocusEvent* event) {
+    keyDown_.reset();
+    QWidget::focusOutEvent(event);
+}
+
 void ModernColorWell::startMagnifier(QPointF position) {
     const qreal aboveBottom = height() - position.y();
     if (aboveBottom <= kBottomStrip) {
@@ -175,6 +223,9 @@ void ModernColorWell::pickUnavailable() {
 void ModernColorWell::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), makeSRGBColor(color_));
+    if (hasFocus()) {
+        drawFocusRing(painter, rect(), palette());
+    }
 }
 
 void ModernColorWell::resizeEvent(QResizeEvent* event) {

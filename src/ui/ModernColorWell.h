@@ -31,6 +31,7 @@ public:
     static inline const QString kHint = QStringLiteral("drag from here\nto snap a color");
     // Shown when a press finds no way at all to pick from the screen.
     static inline const QString kNoPicker = QStringLiteral("no color picker");
+    static inline const QString kAccessibleName = QStringLiteral("Colour well");
 
     explicit ModernColorWell(QWidget* parent = nullptr);
     ~ModernColorWell() override;
@@ -67,6 +68,11 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // From the keyboard, Enter or Space starts the loupe at the pointer when the key comes up.
+    // Assistive tools read the current colour as the description.
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void setupLayers();
@@ -83,6 +89,7 @@ private:
     ActionlessLayerDelegate layerDelegate_;
     std::optional<QString> messageToken_;
     std::optional<QString> mouseDownToken_;
+    std::optional<int> keyDown_;  // the Enter or Space key pressed here and not yet released
     ColorValue color_{0.0, 0.7082, 1.0, 1.0};
     Scheduler* scheduler_ = nullptr;
     ApplicationState* applicationState_ = nullptr;

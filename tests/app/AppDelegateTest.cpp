@@ -32,7 +32,7 @@ ColorValue rgb255(int r, int g, int b) {
 
 const ColorValue kFirstLaunch = rgb255(254, 233, 141);
 constexpr ColorValue kWellInitial{0.0, 0.7082, 1.0, 1.0};  // the well's own, before launch
-enum class Road { Chip, Panel, Loupe, Paste, PastePlain };
+enum class Road { Chip, ChipKey, Panel, Loupe, Paste, PastePlain };
 
 // Rows 8 to 11: titles that are fixed labels, whatever the colour.
 const QStringList kLabels{"NSColor (Swift)", "NSColor (Objective-C, 10.7+)", "UIColor (Swift)",
@@ -158,6 +158,9 @@ private slots:
         const QString firstHsla = kFirstLaunchShown.hsla;
         QTest::newRow("history chip") << Road::Chip << "" << rgb255(188, 227, 104) << "#bce368"
                                       << "hsla(79, 69%, 65%, 1.0)";
+        QTest::newRow("history chip, Enter")
+            << Road::ChipKey << "" << rgb255(188, 227, 104) << "#bce368"
+            << "hsla(79, 69%, 65%, 1.0)";
         QTest::newRow("colour dialog") << Road::Panel << "" << rgb255(255, 0, 255) << "#ff00ff"
                                        << "hsla(300, 100%, 50%, 1.0)";
         QTest::newRow("loupe") << Road::Loupe << "" << rgb255(0, 128, 255) << "#0080ff"
@@ -185,6 +188,8 @@ private slots:
         if (road == Road::Chip) {
             const QPoint chip = app.ui.historyPalette->chipRect(0).center().toPoint();
             QTest::mouseClick(app.ui.historyPalette, Qt::LeftButton, {}, chip);
+        } else if (road == Road::ChipKey) {
+            QTest::keyClick(app.ui.historyPalette, Qt::Key_Return);
         } else if (road == Road::Panel) {
             app.controller.tweakColor();  // shows it
             app.panel.dialog()->setCurrentColor(Qt::magenta);
@@ -208,7 +213,8 @@ private slots:
     }
 
     // A menu choice selects its row, copies (row 8: its source, not its label), retitles, stores
-    // the format and pushes the colour into the history once. With no format, it only beeps.
+    // the format and pushes the colour into the history once; Space copies again. With no
+    // format, it only beeps.
     void copyRendersTheSelectedFormat() {
         App app;
         const struct {
@@ -230,25 +236,35 @@ private slots:
         }
         QCOMPARE(app.ui.historyPalette->colors().front(), kFirstLaunch);
         QCOMPARE(app.writes(), 3);  // two formats, one history
+        QApplication::clipboard()->clear();
+        QTest::keyClick(&app.button(), Qt::Key_Space);  // the keyboard copies the same way
+        QCOMPARE(QApplication::clipboard()->text(), QString(copies[1].copied));
         app.button().removeAllItems();
         app.command(QKeySequence::Copy);
         QCOMPARE(app.beeps, 1);
         QCOMPARE(QApplication::clipboard()->text(), QString(copies[1].copied));
     }
 
-    // Typed as a user does, the output follows as plain text; nothing is stored.
+    // Typed as a user does, the output follows as plain text, in full; a long one scrolls and
+    // the window keeps its width. Nothing is stored.
     void playgroundFollowsTyping() {
         App app;
         QVERIFY(!app.ui.playgroundWindow);  // built when first shown, not at launch
         app.controller.showPlaygroundWindow();
         QLineEdit* field = app.ui.formatterPlaygroundFormatField;
         QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), app.controller.playgroundOutput());
-        for (const auto& [format, shown] : {std::pair{"rgb({r}, {g}, {b})", "rgb(254, 233, 141)"},
-                                            {"<b>{r}</b>", "<b>254</b>"}}) {
+        QCOMPARE(app.ui.playgroundWindow->width(), 420);
+        const QString wide = QString("{r}-").repeated(75);  // 300 characters out
+        for (const auto& [format, shown] :
+             {std::pair<QString, QString>{"rgb({r}, {g}, {b})", "rgb(254, 233, 141)"},
+              {"<b>{r}</b>", "<b>254</b>"},
+              {wide, QString("254-").repeated(75)}}) {
             field->selectAll();
             QTest::keyClick(field, Qt::Key_Backspace);
             QTest::keyClicks(field, format);
-            QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), QString(shown));
+            QCOMPARE(app.ui.formatterPlaygroundOutputLabel->text(), shown);
+            QCoreApplication::sendPostedEvents();  // the layout settles
+            QCOMPARE(app.ui.playgroundWindow->width(), 420);
         }
         QCOMPARE(app.ui.formatterPlaygroundOutputLabel->textFormat(), Qt::PlainText);
         QCOMPARE(app.writes(), 0);

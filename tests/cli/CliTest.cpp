@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: MIT
+// The converter as a process, its standard streams redirected.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "Cli.h"
-
-namespace hueloupe::cli {
 namespace {
 
 std::string readAll(std::FILE* file) {
@@ -19,20 +20,45 @@ std::string readAll(std::FILE* file) {
     return text;
 }
 
-struct Result {
-    std::string out;
-    std::string err;
+struct Outcome {
     int status;
+    std::string out;  // empty when standard output went to a path
+    std::string err;
 };
 
-Result runCli(std::vector<std::string_view> args, const std::string& input = {}) {
+// Runs hueloupe-cli with standard input from inPath, or else from input, and standard output
+// to outPath, or else to a file that is read back.
+Outcome run(const std::vector<std::string>& args, const std::string& input = {},
+            const char* inPath = nullptr, const char* outPath = nullptr) {
     std::FILE* files[] = {std::tmpfile(), std::tmpfile(), std::tmpfile()};
     std::fwrite(input.data(), 1, input.size(), files[0]);
     std::rewind(files[0]);
-    const int status = run(args, files[0], files[1], files[2]);
-    Result result{readAll(files[1]), readAll(files[2]), status};
+    const pid_t pid = fork();
+    if (pid == 0) {
+        const int in = inPath ? open(inPath, O_RDONLY) : fileno(files[0]);
+        const int out = outPath ? open(outPath, O_WRONLY) : fileno(files[1]);
+        if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+            dup2(fileno(files[2]), 2) < 0) {
+            _exit(126);
+        }
+        std::vector<char*> argv{const_cast<char*>(HUELOUPE_CLI_PATH)};
+        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+        argv.push_back(nullptr);
+        execv(HUELOUPE_CLI_PATH, argv.data());
+        _exit(127);
+    }
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    Outcome outcome{WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1, readAll(files[1]),
+                    readAll(files[2])};
     for (std::FILE* file : files) std::fclose(file);
-    return result;
+    return outcome;
+}
+
+void expectOutcome(const Outcome& actual, const Outcome& expected) {
+    EXPECT_EQ(actual.status, expected.status);
+    EXPECT_TRUE(actual.out == expected.out) << actual.out.substr(0, 200);
+    EXPECT_TRUE(actual.err == expected.err) << actual.err.substr(0, 200);
 }
 
 // One output line per argument, or per line of standard input (without its "\n" or "\r\n").
@@ -46,47 +72,71 @@ TEST(CliConvert, ConvertsEachTextToOneLine) {
     }
     const std::string cut = "invalid CSS: " + std::string(1 << 20, 'x') + "...\n";
     const struct {
-        std::vector<std::string_view> args;
+        std::vector<std::string> args;
         std::string input;
-        Result expected;
+        Outcome expected;
     } cases[] = {
-        {{"convert", "#BCE368", "tomato"}, "", {"#bce368\n#ff6347\n", "", 0}},
-        {{"convert", "--format", "hsl({h},{s},{l})", "#bce368"}, "", {"hsl(79,69,65)\n", "", 0}},
-        {{"convert", "--format={r} {a}", "hsla(0,100%,50%,.5)"}, "", {"255 0.5\n", "", 0}},
-        {{"convert", "--", "--format"}, "", {"\n", "invalid CSS: --format\n", 1}},
-        {{"convert", "junk", "#abc"}, "", {"\n#aabbcc\n", "invalid CSS: junk\n", 1}},
-        {{"convert"}, "red\r\n\nblue", {"#ff0000\n\n#0000ff\n", "invalid CSS: \n", 1}},
-        {{"convert"}, "", {"", "", 0}},
-        {{"convert"}, many, {manyOut, "", 0}},
-        {{"convert"}, std::string(3 << 20, 'x') + "#123456\nred\n", {"\n#ff0000\n", cut, 1}},
-        {{"convert", "--format"}, "", {"", "hueloupe-cli: --format needs a format string\n", 2}},
-        {{"frobnicate"}, "", {"", "hueloupe-cli: unknown command (try --help)\n", 2}},
+        {{"convert", "#BCE368", "tomato"}, "", {0, "#bce368\n#ff6347\n", ""}},
+        {{"convert", "--format", "hsl({h},{s},{l})", "#bce368"}, "", {0, "hsl(79,69,65)\n", ""}},
+        {{"convert", "--format={r} {a}", "hsla(0,100%,50%,.5)"}, "", {0, "255 0.5\n", ""}},
+        {{"convert", "--", "--format"}, "", {1, "\n", "invalid CSS: --format\n"}},
+        {{"convert", "junk", "#abc"}, "", {1, "\n#aabbcc\n", "invalid CSS: junk\n"}},
+        {{"convert"}, "red\r\n\nblue", {1, "#ff0000\n\n#0000ff\n", "invalid CSS: \n"}},
+        {{"convert"}, "", {0, "", ""}},
+        {{"convert"}, many, {0, manyOut, ""}},
+        {{"convert"}, std::string(3 << 20, 'x') + "#123456\nred\n", {1, "\n#ff0000\n", cut}},
+        {{"convert", "--format"}, "", {2, "", "hueloupe-cli: --format needs a format string\n"}},
+        {{"frobnicate"}, "", {2, "", "hueloupe-cli: unknown command (try --help)\n"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.back());
-        const Result result = runCli(c.args, c.input);
-        EXPECT_EQ(result.status, c.expected.status);
-        EXPECT_TRUE(result.out == c.expected.out) << result.out.substr(0, 200);
-        EXPECT_TRUE(result.err == c.expected.err) << result.err.substr(0, 200);
+        expectOutcome(run(c.args, c.input), c.expected);
     }
 }
 
-// The eleven output formats; help explains the references, and is the usage shown on
-// standard error (status 2) when no command is given.
+// A write that fails (a full device) and a read that fails (a directory as standard input)
+// end the run with status 3 and one message, never quietly.
+TEST(CliConvert, ReportsFailedReadsAndWrites) {
+    const std::string noSpace = "hueloupe-cli: cannot write output: No space left on device\n";
+    const std::string isDirectory = "hueloupe-cli: cannot read input: Is a directory\n";
+    std::string many;  // more than stdio holds back at once
+    for (int i = 0; i < 50000; ++i) many += "tomato\n";
+    const struct {
+        std::vector<std::string> args;
+        std::string input;
+        const char* in;
+        const char* out;
+        Outcome expected;
+    } cases[] = {
+        {{"convert", "red"}, "", nullptr, "/dev/full", {3, "", noSpace}},
+        {{"convert", "junk"}, "", nullptr, "/dev/full", {3, "", "invalid CSS: junk\n" + noSpace}},
+        {{"convert"}, many, nullptr, "/dev/full", {3, "", noSpace}},
+        {{"formats"}, "", nullptr, "/dev/full", {3, "", noSpace}},
+        {{"--help"}, "", nullptr, "/dev/full", {3, "", noSpace}},
+        {{"convert"}, "", "/", nullptr, {3, "", isDirectory}},
+        {{"convert"}, "", "/", "/dev/full", {3, "", isDirectory}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.args.front() + (c.in ? std::string(" < ") + c.in : "") +
+                     (c.out ? std::string(" > ") + c.out : ""));
+        expectOutcome(run(c.args, c.input, c.in, c.out), c.expected);
+    }
+}
+
+// The eleven output formats; help explains the references and the exit status, and is the
+// usage shown on standard error (status 2) when no command is given.
 TEST(CliCommands, FormatsAndHelp) {
-    const Result formats = runCli({"formats"});
+    const Outcome formats = run({"formats"});
     EXPECT_EQ(formats.status, 0);
     EXPECT_EQ(std::count(formats.out.begin(), formats.out.end(), '\n'), 11);
     EXPECT_TRUE(
         formats.out.starts_with("hex           #{rr}{gg}{bb}\nhex3          #{rx}{gx}{bx}\n"));
     EXPECT_NE(formats.out.find("\nuicolor-objc  [UIColor colorWithRed:"), std::string::npos);
-    const Result help = runCli({"--help"});
+    const Outcome help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("{rr}"), std::string::npos);
-    const Result none = runCli({});
-    EXPECT_EQ(none.status, 2);
-    EXPECT_EQ(none.err, help.out);
+    EXPECT_NE(help.out.find("3 when standard input could not be read"), std::string::npos);
+    expectOutcome(run({}), {2, "", help.out});
 }
 
 }  // namespace
-}  // namespace hueloupe::cli

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // A minimal X11 clipboard manager for tests. It owns CLIPBOARD_MANAGER; asked to SAVE_TARGETS by
 // an application that ends, it fetches the clipboard as UTF8_STRING, takes the clipboard and
-// serves that text. Prints "ready" once it owns the selection.
+// serves that text (the server sends it requests only while it owns the clipboard). Prints
+// "ready" once it owns CLIPBOARD_MANAGER.
 #include <xcb/xcb.h>
 
 #include <cstdio>
@@ -15,7 +16,6 @@ namespace {
 using Event = std::unique_ptr<xcb_generic_event_t, decltype(&std::free)>;
 
 xcb_connection_t* c;
-xcb_window_t window;
 
 xcb_atom_t atom(const char* name) {
     auto* reply = xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr);
@@ -28,15 +28,10 @@ Event nextEvent() {
     return Event(xcb_wait_for_event(c), &std::free);
 }
 
-void notify(const xcb_selection_request_event_t& request, xcb_atom_t property) {
-    xcb_selection_notify_event_t note{};
-    note.response_type = XCB_SELECTION_NOTIFY;
-    note.time = request.time;
-    note.requestor = request.requestor;
-    note.selection = request.selection;
-    note.target = request.target;
-    note.property = property;
-    xcb_send_event(c, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
+void notify(const xcb_selection_request_event_t& r, xcb_atom_t property) {
+    const xcb_selection_notify_event_t note{XCB_SELECTION_NOTIFY, 0,           0,        r.time,
+                                            r.requestor,          r.selection, r.target, property};
+    xcb_send_event(c, 0, r.requestor, XCB_EVENT_MASK_NO_EVENT,
                    reinterpret_cast<const char*>(&note));
     xcb_flush(c);
 }
@@ -49,27 +44,20 @@ int main() {
         return 1;
     }
     xcb_screen_t* screen = xcb_setup_roots_iterator(xcb_get_setup(c)).data;
-    window = xcb_generate_id(c);
+    const xcb_window_t window = xcb_generate_id(c);
     const uint32_t mask = XCB_EVENT_MASK_PROPERTY_CHANGE;
     xcb_create_window(c, 0, window, screen->root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY,
                       screen->root_visual, XCB_CW_EVENT_MASK, &mask);
     const xcb_atom_t manager = atom("CLIPBOARD_MANAGER"), save = atom("SAVE_TARGETS"),
-                     clipboard = atom("CLIPBOARD"), targets = atom("TARGETS"),
-                     utf8 = atom("UTF8_STRING"), stash = atom("HUELOUPE_TEST_SAVED");
+                     clipboard = atom("CLIPBOARD"), utf8 = atom("UTF8_STRING"),
+                     stash = atom("HUELOUPE_TEST_SAVED");
     xcb_set_selection_owner(c, window, manager, XCB_CURRENT_TIME);
     xcb_flush(c);
     std::puts("ready");
     std::fflush(stdout);
     std::string saved;
-    bool owning = false;
     while (Event event = nextEvent()) {
-        const int type = event->response_type & ~0x80;
-        if (type == XCB_SELECTION_CLEAR) {
-            owning =
-                owning &&
-                reinterpret_cast<xcb_selection_clear_event_t*>(event.get())->selection != clipboard;
-        }
-        if (type != XCB_SELECTION_REQUEST) {
+        if ((event->response_type & ~0x80) != XCB_SELECTION_REQUEST) {
             continue;
         }
         const auto request = *reinterpret_cast<xcb_selection_request_event_t*>(event.get());
@@ -89,14 +77,8 @@ int main() {
                 std::free(value);
             }
             xcb_set_selection_owner(c, window, clipboard, XCB_CURRENT_TIME);
-            owning = true;
             notify(request, request.property);
-        } else if (request.selection == clipboard && owning && request.target == targets) {
-            const xcb_atom_t offered[] = {targets, utf8};
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, request.property,
-                                XCB_ATOM_ATOM, 32, 2, offered);
-            notify(request, request.property);
-        } else if (request.selection == clipboard && owning && request.target == utf8) {
+        } else if (request.selection == clipboard && request.target == utf8) {
             xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, request.property, utf8,
                                 8, saved.size(), saved.data());
             notify(request, request.property);

@@ -1,18 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The pieces the parser reads text with: decimal numbers, lower-casing and the keyword table.
+// The pieces the parser reads text with: decimal numbers and lower-casing.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <limits>
-#include <optional>
 #include <random>
-#include <set>
 #include <string>
-#include <vector>
 
-#include "CssNumbers.h"
-#include "Lowercase.h"
-#include "NamedColors.h"
+#include "CssPatterns.h"
+#include "Utf8.h"
 
 namespace hueloupe {
 namespace {
@@ -46,7 +42,8 @@ TEST(ReadDecimal, ReadsAsStrtodDoes) {
     }
 }
 
-TEST(Lowercasing, MapsFullUnicodeAndReplacesEachMaximalIllFormedPart) {
+// Invalid bytes are replaced one by one, as utf8proc reads them (the tokenizer reads them alike).
+TEST(Lowercasing, MapsFullUnicodeAndReplacesEachInvalidByte) {
     const std::pair<std::string, std::string> cases[] = {
         {"RGBA(1, 2, 3) #ABCDEF Red", "rgba(1, 2, 3) #abcdef red"},
         {std::string("A\0B\x7F", 4), std::string("a\0b\x7F", 4)},
@@ -56,43 +53,12 @@ TEST(Lowercasing, MapsFullUnicodeAndReplacesEachMaximalIllFormedPart) {
         // A lone continuation byte, an overlong form, a truncated sequence, a surrogate, a
         // value above U+10FFFF, a lead byte before a valid sequence, truncation at the end.
         {"A\x80|\xC0\xAF|\xE2\x82Q|\xED\xA0\x80|\xF4\x90\x80\x80|\xC3\xC3\x89|R\xC3",
-         "a\uFFFD|\uFFFD\uFFFD|\uFFFDq|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|\uFFFD\u00E9|"
+         "a\uFFFD|\uFFFD\uFFFD|\uFFFD\uFFFDq|\uFFFD\uFFFD\uFFFD|\uFFFD\uFFFD\uFFFD\uFFFD|"
+         "\uFFFD\u00E9|"
          "r\uFFFD"}};
     for (const auto& [input, expected] : cases) {
         SCOPED_TRACE(testing::PrintToString(input));
         EXPECT_EQ(toLowerUtf8(input), expected);
-    }
-}
-
-TEST(NamedColors, DistinctKeywordsFoundAsAScanOfTheTableFindsThem) {
-    const auto scan = [](std::string_view text) -> std::optional<ColorValue> {
-        for (const NamedColor& entry : kNamedColors) {
-            if (entry.keyword == text) {
-                return ColorValue{entry.red / 255.0, entry.green / 255.0, entry.blue / 255.0, 1};
-            }
-        }
-        return std::nullopt;
-    };
-    std::vector<std::string> texts = {"", "re", "Red", "lightgoldenrodyellowx",
-                                      std::string("tan\0", 4)};
-    std::set<std::string_view> seen;
-    for (const NamedColor& entry : kNamedColors) {
-        EXPECT_TRUE(seen.insert(entry.keyword).second) << entry.keyword;
-        // Lower-case letters only, never six hex digits in a row (hex6 would read them).
-        int hexRun = 0;
-        for (const char c : entry.keyword) {
-            ASSERT_TRUE(c >= 'a' && c <= 'z') << entry.keyword;
-            hexRun = c <= 'f' ? hexRun + 1 : 0;
-            EXPECT_LT(hexRun, 6) << entry.keyword;
-        }
-        std::string keyword(entry.keyword);
-        texts.insert(texts.end(), {keyword, keyword.substr(1), keyword + "s",
-                                   keyword.substr(0, keyword.size() - 1)});
-        keyword.back() = static_cast<char>(keyword.back() ^ 1);
-        texts.push_back(keyword);
-    }
-    for (const std::string& text : texts) {
-        EXPECT_EQ(namedColor(text), scan(text)) << text;
     }
 }
 

@@ -16,9 +16,12 @@ import shutil
 import subprocess
 import sys
 import tempfile
-import time
 
-SKIPPED = 77
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from waiting import SKIPPED, Failure, missing_tools, wait_for  # noqa: E402
+from xdisplay import Screen, geometry, have_xlib, run, start_server, visible_windows  # noqa: E402
+
 HEADS = ((0, 0, 1280, 800), (1280, 0, 1024, 768))  # x, y, width, height
 # Colour windows (x, y, width, height) and where to pick in each.
 WINDOWS = {
@@ -30,37 +33,6 @@ SCALES = ("1", "1.5", "2")
 LOUPE = (150, 174)  # logical size; the centre cell's middle is at 75, 75
 
 
-class Failure(Exception):
-    pass
-
-
-def run(*args):
-    return subprocess.run(args, check=True, capture_output=True, text=True, timeout=20).stdout
-
-
-def wait_for(what, predicate, timeout=10.0):
-    deadline = time.monotonic() + timeout
-    value = predicate()
-    while not value and time.monotonic() < deadline:
-        time.sleep(0.05)
-        value = predicate()
-    if not value:
-        raise Failure(f"timed out waiting for {what}")
-    return value
-
-
-def screenshot():
-    data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True,
-                          capture_output=True, timeout=20).stdout
-    header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
-    width, pixels = int(header.group(1)), data[header.end():]
-
-    def at(x, y):
-        i = (y * width + x) * 3
-        return tuple(pixels[i:i + 3])
-    return at
-
-
 def inside(rect, outer):
     x, y, w, h = rect
     ox, oy, ow, oh = outer
@@ -69,18 +41,6 @@ def inside(rect, outer):
 
 def head_of(point):
     return next(h for h in HEADS if inside((*point, 1, 1), h))
-
-
-def geometry(window):
-    values = dict(line.split("=") for line in run("xdotool", "getwindowgeometry", "--shell",
-                                                  window).split())
-    return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
-
-
-def visible_windows(pid):
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(pid)],
-                           capture_output=True, text=True)
-    return found.stdout.split()
 
 
 def setting(config, key):
@@ -107,7 +67,8 @@ def pick(app, config, main, colour, target, scale):
     def loupe_on_head_showing_colour():
         rect = geometry(loupe)
         centre = (rect[0] + round(75 * scale), rect[1] + round(75 * scale))
-        return rect[2:] == size and inside(rect, head) and screenshot()(*centre) == colour
+        return (rect[2:] == size and inside(rect, head)
+                and Screen((*centre, 1, 1)).at(*centre) == colour)
     wait_for(f"the loupe on head {head} showing {colour}", loupe_on_head_showing_colour)
     run("xdotool", "mouseup", "1")
     hex_colour = "#%02x%02x%02x" % colour
@@ -120,15 +81,14 @@ def session(binary, scale):
     env = dict(os.environ, XDG_CONFIG_HOME=config, QT_SCALE_FACTOR=scale)
     app = subprocess.Popen([binary], env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        main = wait_for("the main window", lambda: subprocess.run(
-            ["xdotool", "search", "--onlyvisible", "--pid", str(app.pid), "--name", "^Hueloupe$"],
-            capture_output=True, text=True).stdout.split()[:1])[0]
+        main = wait_for("the main window",
+                        lambda: visible_windows(app.pid, "^Hueloupe$")[:1], 30)[0]
         for colour, (_, target) in WINDOWS.items():
             yield f"scale {scale}: pick {'#%02x%02x%02x' % colour} at {target}"
             pick(app, config, main, colour, target, float(scale))
     except (Failure, subprocess.SubprocessError) as failure:
-        shot = os.path.join(tempfile.mkdtemp(prefix="hueloupe-heads-failure-"), "screen.png")
-        subprocess.run(["import", "-window", "root", shot], capture_output=True, timeout=20)
+        shot = os.path.join(tempfile.mkdtemp(prefix="hueloupe-heads-failure-"), "screen.ppm")
+        Screen().save(shot)
         raise Failure(f"{failure}; the screen is in {shot}") from failure
     finally:
         app.kill()
@@ -136,25 +96,11 @@ def session(binary, scale):
         shutil.rmtree(config, ignore_errors=True)
 
 
-def start_server(command, env=None):
-    """Starts an X server that tells its display number on a pipe; sets DISPLAY to it."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen([*command, "-displayfd", str(write_end), "-nolisten", "tcp"],
-                              pass_fds=(write_end,), stderr=subprocess.DEVNULL, env=env)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        display = pipe.readline().strip()
-    if not display:
-        raise Failure(f"{command[0]} did not start")
-    os.environ["DISPLAY"] = f":{display}"
-    return server
-
-
 def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    missing = [t for t in ("Xvfb", "Xephyr", "xdotool", "import") if not shutil.which(t)]
+    missing = missing_tools(("Xvfb", "Xephyr", "xdotool")) + ([] if have_xlib() else ["libX11"])
     if missing:
         print(f"skipped: missing {', '.join(missing)} (see debian-packages.txt)")
         return SKIPPED
@@ -172,7 +118,7 @@ def main():
             windows.append(subprocess.Popen([colour_window, "#%02x%02x%02x" % colour,
                                              *map(str, rect)], stderr=subprocess.DEVNULL))
         wait_for("the colour windows", lambda: all(
-            screenshot()(*target) == colour for colour, (_, target) in WINDOWS.items()))
+            Screen().at(*target) == colour for colour, (_, target) in WINDOWS.items()), 30)
         for scale in SCALES:
             for name in session(binary, scale):
                 print(f"step: {name}", flush=True)

@@ -13,23 +13,14 @@ import sys
 import tempfile
 import time
 
-SKIP = 77
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from waiting import SKIPPED, Failure, missing_tools, wait_for  # noqa: E402
+from xdisplay import start_server, visible_windows  # noqa: E402
+
 BLUE, BLUE_RECT = "#3366cc", (700, 400, 300, 200)
 ORANGE, ORANGE_RECT = "#cc6633", (100, 400, 300, 200)
 NO_BUS = "unix:path=/nonexistent/hueloupe-test-bus"
-
-
-class Failure(Exception):
-    pass
-
-
-def wait_for(what, predicate, timeout=8.0):
-    deadline = time.monotonic() + timeout
-    while not (value := predicate()):
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.03)
-    return value
 
 
 def xdotool(*args):
@@ -86,14 +77,13 @@ class Hueloupe:
 
 
 def main_window(process):
-    return wait_for("the main window", lambda: xdotool(
-        "search", "--onlyvisible", "--pid", process.pid, "--name", "^Hueloupe$"))[0]
+    return wait_for("the main window", lambda: visible_windows(process.pid, "^Hueloupe$"))[0]
 
 
 def pick_on_screen(picker_pid, rect, others=()):
     """Waits for the loupe of a process, moves it onto the rectangle and clicks."""
     def loupe():
-        shown = set(xdotool("search", "--onlyvisible", "--pid", picker_pid)) - set(others)
+        shown = set(visible_windows(picker_pid)) - set(others)
         return sorted(shown)[0] if shown else None
     window = wait_for("the loupe", loupe)
     x, y = centre(rect)
@@ -140,7 +130,7 @@ def case_one_shot(app):
 def case_escape(app):
     before, helpers = app.settings(), processes_with(app.config)
     pick = app.start("--pick")
-    wait_for("the loupe", lambda: xdotool("search", "--onlyvisible", "--pid", pick.pid))
+    wait_for("the loupe", lambda: visible_windows(pick.pid))
     xdotool("key", "Escape")
     expect("--pick after Esc: exit and output", finish(pick), (1, ""))
     expect("the settings after Esc", app.settings(), before)
@@ -154,7 +144,7 @@ def case_running_instance(app):
         pick = app.start("--pick", "--format", "rgb")
         pick_on_screen(window.pid, ORANGE_RECT, others=[own])
         expect("--pick through the window", finish(pick), (0, "rgb(204, 102, 51)\n"))
-        if xdotool("search", "--onlyvisible", "--pid", pick.pid):
+        if visible_windows(pick.pid):
             raise Failure("the caller opened a window")
         expect("the window's history", app.history()[:2], [ORANGE, BLUE])
         expect("LastColor", app.setting("LastColor"), ORANGE)
@@ -196,40 +186,38 @@ CASES = (
 )
 
 
-def start_with_fd(args):
+def start_bus():
     read_end, write_end = os.pipe()
-    process = subprocess.Popen([a.replace("FD", str(write_end)) for a in args],
-                               pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+    bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork",
+                            f"--print-address={write_end}"], pass_fds=(write_end,),
+                           stderr=subprocess.DEVNULL)
     os.close(write_end)
     with os.fdopen(read_end) as pipe:
-        return process, pipe.readline().strip()
+        return bus, pipe.readline().strip()
 
 
 def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    missing = [t for t in ("Xvfb", "xdotool", "xclip", "dbus-daemon")
-               if not shutil.which(t)]
+    missing = missing_tools(("Xvfb", "xdotool", "xclip", "dbus-daemon"))
     if missing:
         print(f"skipped: missing {', '.join(missing)}; install debian-packages.txt")
-        return SKIP
+        return SKIPPED
     binary, colour_window = map(os.path.abspath, sys.argv[1:])
     os.environ.pop("WAYLAND_DISPLAY", None)
     os.environ["QT_QPA_PLATFORM"] = "xcb"
     os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="hueloupe-runtime-"))
-    xvfb, display = start_with_fd(["Xvfb", "-displayfd", "FD", "-screen", "0", "1280x800x24",
-                                   "-nolisten", "tcp"])
-    os.environ["DISPLAY"] = f":{display}"
-    bus, address = start_with_fd(["dbus-daemon", "--session", "--nofork", "--print-address=FD"])
+    xvfb = start_server(["Xvfb", "-screen", "0", "1280x800x24"])
+    bus, address = start_bus()
     config = tempfile.mkdtemp(prefix="hueloupe-pick-")
     windows = [subprocess.Popen([colour_window, colour, *map(str, rect)])
                for colour, rect in ((BLUE, BLUE_RECT), (ORANGE, ORANGE_RECT))]
     app = Hueloupe(binary, config, address)  # a bus, but no instance on it yet
     failed = 0
     try:
-        wait_for("the colour windows", lambda: len(xdotool(
-            "search", "--onlyvisible", "--name", "^colour window$")) == len(windows))
+        for window in windows:
+            wait_for("a colour window", lambda: visible_windows(window.pid))
         for name, case in CASES:
             print(f"case: {name}", flush=True)
             case(app)

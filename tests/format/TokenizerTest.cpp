@@ -5,6 +5,7 @@
 #include <variant>
 
 #include "Tokenizer.h"
+#include "Utf8.h"
 
 namespace hueloupe {
 namespace {
@@ -93,6 +94,22 @@ TEST(Tokenize, FindsWhatEndsAPlainRunAtAnyOffset) {
         const std::string run(k, 'x');
         EXPECT_EQ(describe(tokenize(run + "{r}" + run + "\\{" + run + "e\u0301" + run + "\xFF")),
                   "'" + run + "'{r}'" + run + "{" + run + "e\u0301" + run + "\uFFFD'");
+    }
+}
+
+// One reading of invalid UTF-8 for colour text and format strings alike: each byte where no
+// valid sequence starts is one U+FFFD, whether the text is lower-cased or tokenized.
+TEST(Utf8Policy, LowerCasingAndTokenizingReplaceTheSameBytes) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"\xE2\x82", "\uFFFD\uFFFD"},  // a truncated sequence
+        {"\xF0\x9F\x91!", "\uFFFD\uFFFD\uFFFD!"},
+        {"\xC0\xAF", "\uFFFD\uFFFD"},                      // an overlong form
+        {"\xED\xA0\x80", "\uFFFD\uFFFD\uFFFD"},            // a surrogate
+        {"\xF4\x90\x80\x80", "\uFFFD\uFFFD\uFFFD\uFFFD"},  // above U+10FFFF
+        {"\x80\xC3\xC3\xA9\xFF", "\uFFFD\uFFFD\u00E9\uFFFD"}};
+    for (const auto& [input, expected] : cases) {
+        EXPECT_EQ(toLowerUtf8(input), expected) << testing::PrintToString(input);
+        EXPECT_EQ(describe(tokenize(input)), "'" + expected + "'") << testing::PrintToString(input);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ColorHistoryView.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
@@ -37,6 +38,9 @@ class ColorHistoryViewTest : public QObject, public ColorHistoryViewDelegate {
     void colorSelected(const ColorValue& color) override { selected_.append(color); }
 
     QList<ColorValue> selected_;
+    const QStringList kFive{"#ff0000", "#00ff00", "#0000ff", "#ffff00", "#00ffff"};
+    const QList<ColorValue> kFiveValues{
+        {1, 0, 0, 1}, {0, 1, 0, 1}, {0, 0, 1, 1}, {1, 1, 0, 1}, {0, 1, 1, 1}};
     InMemoryPreferences preferences_;
 
     std::unique_ptr<ColorHistoryView> makeView(const QStringList& stored, QSize size) {
@@ -82,6 +86,98 @@ private slots:
                                                   view->colorAtIndex(chip).value_or(ColorValue{})));
             QCOMPARE(preferences_.writeCount(), writes);
         }
+    }
+
+    void keysMoveAndSelect_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("keys");       // as QKeySequence spells them; "@N": a press on N
+        QTest::addColumn<QList<int>>("chosen");  // the chips whose colours were selected
+        QTest::addColumn<int>("focused");
+        QTest::newRow("Return on the first") << 5 << "Return" << QList<int>{0} << 0;
+        QTest::newRow("Right twice, Space") << 5 << "Right Right Space" << QList<int>{2} << 2;
+        QTest::newRow("stops at the last")
+            << 5 << "Right Right Right Right Right Enter" << QList<int>{4} << 4;
+        QTest::newRow("stops at the first") << 5 << "Left Return" << QList<int>{0} << 0;
+        QTest::newRow("End, Left, Home")
+            << 5 << "End Left Return Home Space" << QList<int>{3, 0} << 0;
+        QTest::newRow("a grey chip selects nothing") << 3 << "End Return" << QList<int>{} << 4;
+        QTest::newRow("a press moves the focus") << 5 << "@3 Left Return" << QList<int>{3, 2} << 2;
+        QTest::newRow("a press in a gap keeps it") << 5 << "Right @-1 Return" << QList<int>{1} << 1;
+        QTest::newRow("modified keys do nothing")
+            << 5 << "Ctrl+Right Shift+Return Alt+End" << QList<int>{} << 0;
+    }
+
+    // Left, Right, Home and End move the focused chip within the row; Enter or Space selects it
+    // as a click does.
+    void keysMoveAndSelect() {
+        QFETCH(int, stored);
+        QFETCH(QString, keys);
+        QFETCH(QList<int>, chosen);
+        QFETCH(int, focused);
+        const auto view = makeView(kFive.first(stored), QSize(170, 30));
+        view->setDelegate(this);
+        selected_.clear();
+        for (const QString& key : keys.split(' ')) {
+            if (key.startsWith('@')) {
+                const int chip = key.mid(1).toInt();
+                press(*view, {chip < 0 ? 29.5 : view->chipRect(chip).center().x(), 15});
+            } else {
+                const QKeyCombination combination = QKeySequence(key)[0];
+                QTest::keyClick(view.get(), combination.key(), combination.keyboardModifiers());
+            }
+        }
+        QList<ColorValue> expected;
+        for (const int chip : chosen) expected << kFiveValues[chip];
+        QCOMPARE(selected_, expected);
+        QCOMPARE(view->focusedChip(), focused);
+    }
+
+    // Each chip is a button of its own, named by its colour, pressed as a click presses it.
+    void chipsAreButtonsForAssistiveTools() {
+        ColorHistoryView bare;
+        QCOMPARE(QAccessible::queryAccessibleInterface(&bare)->childCount(), 0);
+        const auto view = makeView({"#bce368", "rgba(0, 0, 255, 0.5)"}, QSize(170, 30));
+        view->setDelegate(this);
+        selected_.clear();
+        QAccessibleInterface* row = QAccessible::queryAccessibleInterface(view.get());
+        QCOMPARE(row->text(QAccessible::Name), QString("Colour history"));
+        const auto said = [&] {  // the names, or what is wrong with a chip
+            QStringList names;
+            for (int i = 0; i < row->childCount(); ++i) {
+                QAccessibleInterface* chip = row->child(i);
+                const bool button = chip->role() == QAccessible::Button && chip->state().focusable;
+                const bool placed = row->indexOfChild(chip) == i && chip->parent() == row;
+                names << (button && placed ? chip->text(QAccessible::Name) : "misplaced");
+            }
+            return names;
+        };
+        QCOMPARE(said(),
+                 (QStringList{"history colour #bce368", "history colour #0000ff",
+                              "empty history chip", "empty history chip", "empty history chip"}));
+        for (const int chip : {1, 3}) {
+            row->child(chip)->actionInterface()->doAction(
+                QAccessibleActionInterface::pressAction());
+        }
+        QCOMPARE(selected_, (QList<ColorValue>{{0, 0, 1, 0.5}}));
+        const QPoint onChip1 = view->mapToGlobal(view->chipRect(1).center().toPoint());
+        QCOMPARE(row->childAt(onChip1.x(), onChip1.y()), row->child(1));
+        view->pushColor({1, 1, 1, 1});
+        QCOMPARE(said().first(3), (QStringList{"history colour #ffffff", "history colour #bce368",
+                                               "history colour #0000ff"}));
+        QCOMPARE(row->focusChild(), nullptr);  // until the view has the focus
+        view->show();
+        QVERIFY(QTest::qWaitForWindowActive(view.get()));
+        view->setFocus();
+        QTest::keyClick(view.get(), Qt::Key_Right);
+        QVERIFY(row->focusChild() == row->child(1) && row->child(1)->state().focused);
+        // The focused chip is ringed inside its own bounds: highlight, then highlighted text.
+        const QImage image = view->grab().toImage();
+        const QRect chip = view->chipRect(1).toRect();
+        QCOMPARE(image.pixelColor(chip.left() + 1, chip.center().y()),
+                 view->palette().color(QPalette::Highlight));
+        QCOMPARE(image.pixelColor(chip.left() + 2, chip.center().y()),
+                 view->palette().color(QPalette::HighlightedText));
+        QCOMPARE(image.pixelColor(chip.left() + 5, chip.center().y()), QColor("#bce368"));
     }
 
     // Along the bottom edge, grey where no colour is yet, alpha over what lies beneath; gaps,

@@ -13,17 +13,6 @@
 using namespace hueloupe;
 using namespace hueloupe::testing;
 
-namespace {
-
-// Each report of a picker as a word.
-void record(Picker& picker, QStringList& heard) {
-    QObject::connect(&picker, &Picker::picked, [&heard] { heard << "picked"; });
-    QObject::connect(&picker, &Picker::failed, [&heard] { heard << "failed"; });
-    QObject::connect(&picker, &Picker::unavailable, [&heard] { heard << "unavailable"; });
-}
-
-}  // namespace
-
 class PickerChoiceTest : public QObject {
     Q_OBJECT
 
@@ -93,7 +82,9 @@ private slots:
         auto* loupe = new FakePicker;
         auto* portal = new FakePicker;
         FallbackPicker picker{std::unique_ptr<Picker>(loupe), std::unique_ptr<Picker>(portal)};
-        record(picker, reports);
+        connect(&picker, &Picker::picked, this, [&reports] { reports << "picked"; });
+        connect(&picker, &Picker::failed, this, [&reports] { reports << "failed"; });
+        connect(&picker, &Picker::unavailable, this, [&reports] { reports << "unavailable"; });
         for (const QString& step : steps) {
             FakePicker* fake = step.startsWith("loupe") ? loupe : portal;
             const QString what = step.section(':', 1);

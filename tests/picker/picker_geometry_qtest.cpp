@@ -80,21 +80,6 @@ private slots:
         QCOMPARE(layout("heads").size(), std::size_t(2));  // the known head is not added twice
         QVERIFY(desktop::monitorAt({}, {0, 0}) == nullptr);
     }
-
-    // The arrow keys: onto any monitor's pixel, else stopped at the edge of the hot spot's.
-    void keySteps() {
-        const Monitors trio = layout("trio");
-        for (const auto& [name, from, step, to] :
-             std::initializer_list<std::tuple<const char*, QPoint, QPoint, QPoint>>{
-                 {"within", {10, 10}, {1, 0}, {11, 10}},
-                 {"onto the next monitor", {1919, 10}, {1, 0}, {1920, 10}},
-                 {"stopped at the bottom", {5, 1075}, {0, 10}, {5, 1079}},
-                 {"stopped at the left", {-1275, 300}, {-10, 0}, {-1280, 300}},
-                 {"on no monitor: free", {-60, 150}, {-10, 0}, {-70, 150}},
-             }) {
-            QVERIFY2(desktop::stepHotSpot(trio, from, step) == to, name);
-        }
-    }
 };
 
 QTEST_MAIN(GeometryTest)

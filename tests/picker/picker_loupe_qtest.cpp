@@ -32,14 +32,11 @@ QImage desktopImage() {
 }
 
 struct Desktop final : ScreenSampler {
-    const QImage pixels = [] {
-        static const QImage made = desktopImage();
-        return made;
-    }();
     bool unreadable = false;
     std::vector<QRect> requests;
 
     QImage sample(const QRect& deviceRect) override {
+        static const QImage pixels = desktopImage();
         requests.push_back(deviceRect);
         // Beyond the image: transparent.
         return unreadable ? QImage() : pixels.copy(deviceRect.translated(-kDesktopOrigin));
@@ -136,15 +133,17 @@ private slots:
         row("on no monitor: the pixel under the pointer, the loupe on the nearest monitor",
             "start -300 600; loupe -276 326; shows -300 600; release -300 600; "
             "reports pick -300 600");
-        row("arrows move one pixel",
-            "start 100 100; key Right; key Right; key Down; key Return; reports pick 102 101");
-        row("shift arrows move ten",
-            "start 100 100; key Shift+Left; key Shift+Up; key Enter; reports pick 90 90");
+        row("arrows move one pixel, ten with shift",
+            "start 100 100; key Right; key Right; key Down; key Shift+Left; key Shift+Up; "
+            "key Enter; reports pick 92 91");
         row("arrows cross onto the next monitor",
-            "start 799 10; key Right; key Return; "
-            "reports pick 800 10");
+            "start 799 10; key Right; key Return; reports pick 800 10");
         row("keys stop at the edge, sample half off the desktop",
             "start 795 799; key Shift+Right; key Down; key Return; reports pick 799 799");
+        row("keys stop at a negative offset's edge",
+            "start -595 200; key Shift+Left; key Return; reports pick -600 200");
+        row("keys move freely on no monitor",
+            "start -300 600; key Left; key Return; reports pick -301 600");
         row("escape gives up", "start 50 50; move 60 60; key Escape; reports fail");
         row("closed window fails", "start 10 10; close; reports fail");
         row("cancelled session is not reported", "start 10 10; cancel; reports");

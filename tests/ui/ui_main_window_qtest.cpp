@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The main window's views: the colour well's presses, picks and overlay over time, the copy
-// button's click, hold and menu and its drawing, and loading them with the window.
+// The main window's views: the colour well's presses, keys, picks and overlay over time, the
+// copy button's click, keys, hold and menu and its drawing, what assistive tools read of both,
+// and loading them with the window.
+#include <QAccessible>
+#include <QApplication>
 #include <QIcon>
 #include <QImage>
 #include <QLabel>
@@ -37,9 +40,11 @@ std::unique_ptr<ColorFormatter> formatter(const char* format) {
 // A 100 x 100 well and a copy button with two formats, among fakes. Steps (see runScenario):
 // well "press/move Y" (Y above its bottom), "release", "inactive", "nodelegate", "nopicker",
 // "pick", "fail", "refuse" (no picker available), "awake", "show TEXT", "resize W H"; button
-// "push", "lift", "choose" (its second item), "empty"; "destroy" (both). Checks: "shown/hidden
-// TEXT" ("hint": the hint), "frame X Y W H", "fading", "still", "token/pushed/menu 0|1",
-// "sessions/stops/activations N", "sent TITLE, ...".
+// "push", "lift", "choose" (its second item), "empty"; "destroy" (both); "key well|button KEYS"
+// (as QKeySequence spells them), "keyevent press|repeat|release KEYS" (well), "focus
+// well|button". Checks: "shown/hidden TEXT" ("hint": the hint), "frame X Y W H", "fading",
+// "still", "token/pushed/menu 0|1", "sessions/stops/activations N", "sent TITLE, ...",
+// "says well|button NAME | DESCRIPTION", "ring well|button 0|1" (the focus ring on the left).
 struct World final : ModernColorWellDelegate {
     ManualScheduler scheduler;
     FakeApplicationState app;
@@ -63,6 +68,10 @@ struct World final : ModernColorWellDelegate {
         QObject::connect(button.get(), &CopyPopUpButton::activated, [this] {
             sent << (button->selectedItem() ? button->selectedItem()->text() : "none");
         });
+    }
+
+    QWidget* widget(const QString& name) const {
+        return name == "well" ? static_cast<QWidget*>(well.get()) : button.get();
     }
 
     void colorChanged(const ColorValue& color) override {  // the well already shows it
@@ -136,6 +145,31 @@ struct World final : ModernColorWellDelegate {
             QCOMPARE(sent.join(", "), argument);
         } else if (verb == "menu") {
             QVERIFY(button->menuShown() == on && button->itemMenu()->isVisible() == on);
+        } else if (verb == "key") {
+            const QKeyCombination keys = QKeySequence(argument.section(' ', 1))[0];
+            QTest::keyClick(widget(n[0]), keys.key(), keys.keyboardModifiers());
+        } else if (verb == "keyevent") {  // well: "press", "repeat" or "release", then the key
+            const QKeyCombination keys = QKeySequence(n[1])[0];
+            QKeyEvent event(n[0] == "release" ? QEvent::KeyRelease : QEvent::KeyPress, keys.key(),
+                            keys.keyboardModifiers(), QString(), n[0] == "repeat");
+            QCoreApplication::sendEvent(well.get(), &event);
+        } else if (verb == "says") {
+            const QAccessibleInterface* said = QAccessible::queryAccessibleInterface(widget(n[0]));
+            QCOMPARE(said->text(QAccessible::Name) + " | " + said->text(QAccessible::Description),
+                     argument.section(' ', 1));
+        } else if (verb == "focus") {
+            widget(n[0])->show();
+            widget(n[0])->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(widget(n[0])));
+            widget(n[0])->setFocus();
+        } else if (verb == "ring") {
+            QWidget* view = widget(n[0]);
+            const QImage image = view->grab().toImage();
+            const QColor highlight = view->palette().color(QPalette::Highlight);
+            QCOMPARE(image.pixelColor(1, view->height() / 2) == highlight, n[1] == "1");
+            QCOMPARE(image.pixelColor(2, view->height() / 2) ==
+                         view->palette().color(QPalette::HighlightedText),
+                     n[1] == "1");
         } else if (verb == "pushed") {
             QVERIFY(button->isDown() == on && button->mouseDownToken().has_value() == on);
         } else {
@@ -195,6 +229,33 @@ private slots:
         row("copy: a newer press owns the hold", "0 push; 200 push; 300 menu 0; 500 menu 1");
         row("copy: click without items", "empty; push; lift; sent none");
         row("copy: destroyed button's pending step", "0 push; destroy; 1000 sent");
+        row("keys: Return, Enter and Space on the well each start a session",
+            "key well Return; sessions 1; key well Enter; sessions 2; stops 1; key well Space; "
+            "sessions 3; pick");
+        row("keys: the well starts when the key comes up, once",
+            "keyevent press Return; sessions 0; keyevent repeat Return; keyevent release Return; "
+            "sessions 1; keyevent release Return; sessions 1");
+        row("keys: a release whose press the well did not see starts nothing",
+            "keyevent release Space; keyevent press Space; keyevent release Return; sessions 0");
+        row("keys: other keys on the well start nothing",
+            "key well A; key well Ctrl+Return; key well Shift+Space; key well Down; sessions 0");
+        row("keys: Space, Return and Enter copy",
+            "key button Space; key button Return; key button Enter; sent #00B5FF, #00B5FF, "
+            "#00B5FF");
+        row("keys: Alt+Down opens the menu, a choice copies",
+            "key button Alt+Down; menu 1; sent; choose; sent rgb(0, 181, 255)");
+        row("keys: the Menu key opens the menu", "key button Menu; menu 1");
+        row("keys: Down, Shift+Return and A do nothing",
+            "key button Down; key button Shift+Return; key button A; menu 0; sent");
+        row("focus: a ring on the view with the focus",
+            "ring well 0; ring button 0; focus well; ring well 1; ring button 0; focus button; "
+            "ring well 0; ring button 1");
+        row("assistive: the well reads its colour",
+            "says well Colour well | #00b5ff; press 50; pick; says well Colour well | #336699");
+        row("assistive: the copy button reads its title and format",
+            "says button Copy #00B5FF | Copies the colour as #{rr}{gg}{bb}; choose; "
+            "says button Copy rgb(0, 181, 255) | Copies the colour as rgb({r}, {g}, {b}); empty; "
+            "says button Copy | ");
     }
 
     void scenario() { runScenario<World>(); }
@@ -232,6 +293,16 @@ private slots:
         QCOMPARE(hint,
                  QRect(20, loaded.colorWell->height() - 88, loaded.colorWell->width() - 40, 42));
         QVERIFY(loaded.historyPalette->width() >= 158 && loaded.historyPalette->height() >= 26);
+        // Tab goes round well, chips, copy button.
+        QVERIFY(QTest::qWaitForWindowActive(loaded.window.get()));
+        loaded.colorWell->setFocus();
+        QStringList tabs;
+        for (int i = 0; i < 4; ++i) {
+            tabs << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(tabs,
+                 QStringList({"colorWell", "historyPalette", "colorCopyButton", "colorWell"}));
     }
 
     // The caret at 0.6 opacity in its place, measured from the control's origin, and the title

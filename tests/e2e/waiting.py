@@ -1,0 +1,40 @@
+# SPDX-License-Identifier: MIT
+"""Waiting with a deadline, and skipping, for the X11 end-to-end scripts."""
+import shutil
+import subprocess
+import time
+
+SKIPPED = 77  # the exit status CTest counts as a skip (SKIP_RETURN_CODE)
+
+
+class Failure(Exception):
+    pass
+
+
+def missing_tools(tools):
+    return [tool for tool in tools if not shutil.which(tool)]
+
+
+def poll(predicate, timeout, interval=0.05):
+    """The predicate's first true value within the timeout, or None."""
+    deadline = time.monotonic() + timeout
+    value = predicate()
+    while not value and time.monotonic() < deadline:
+        time.sleep(interval)
+        value = predicate()
+    return value or None
+
+
+def wait_for(what, predicate, timeout=15.0, interval=0.05):
+    value = poll(predicate, timeout, interval)
+    if value is None:
+        raise Failure(f"timed out after {timeout:g} s waiting for {what}")
+    return value
+
+
+def wait_exit(process, what, timeout=30.0):
+    """The process's exit status, once it has ended within the timeout."""
+    try:
+        return process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        raise Failure(f"timed out after {timeout:g} s waiting for {what}") from None
