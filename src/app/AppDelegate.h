@@ -67,6 +67,9 @@ public:
     void colorChanged(const ColorValue& color) override;
     bool applyColorWithCSString(const QString& text);
     void copySelectedColor();
+    // A colour picked for another launch: it becomes current, is copied through the given
+    // format string (unless copy is false) and recorded as a copy is. Returns the text.
+    QString applyPickedColor(const ColorValue& color, const QString& format, bool copy);
     void readColorFromPasteboard();
 
     void tweakColor();

@@ -35,6 +35,23 @@ void AppDelegate::copySelectedColor() {
     colorWell_->showMessage(QStringLiteral("copied"));
 }
 
+QString AppDelegate::applyPickedColor(const ColorValue& color, const QString& format, bool copy) {
+    colorChanged(color);
+    const std::string formatString = format.toStdString();
+    const ColorFormatter chosen(formatString, formatString, false);
+    const QString text = QString::fromStdString(chosen.stringForColor(color));
+    if (copy) {
+        clipboard().setText(text, QClipboard::Clipboard);
+    }
+    preferences_->setObject(format, kLastFormatterKey);
+    historyPalette_->pushColor(color);
+    populateColorFormatChoices();  // the menu selects the format now remembered, if it has it
+    if (copy) {
+        colorWell_->showMessage(QStringLiteral("copied"));
+    }
+    return text;
+}
+
 void AppDelegate::readColorFromPasteboard() {
     const QMimeData* data = clipboard().mimeData(QClipboard::Clipboard);
     const bool hasText = data && data->hasText();

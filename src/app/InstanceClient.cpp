@@ -31,10 +31,12 @@ std::optional<InstanceAnswer> tryHandOff(const LaunchOptions& command) {
     }
     const QDBusMessage reply = bus.call(call, QDBus::Block, pick ? kPickWaitMs : kActivateWaitMs);
     if (reply.type() == QDBusMessage::ErrorMessage) {
-        const auto error = QDBusError(reply).type();
-        const bool noInstance = error == QDBusError::ServiceUnknown ||
-                                error == QDBusError::UnknownObject ||
-                                error == QDBusError::UnknownMethod;
+        const QDBusError error(reply);
+        // A call that may not start a service gets NameHasNoOwner, which Qt has no type for.
+        const bool noInstance = error.name() == u"org.freedesktop.DBus.Error.NameHasNoOwner" ||
+                                error.type() == QDBusError::ServiceUnknown ||
+                                error.type() == QDBusError::UnknownObject ||
+                                error.type() == QDBusError::UnknownMethod;
         // An instance that took a pick and then failed answers for it: nothing was picked.
         if (noInstance || !pick) {
             return std::nullopt;

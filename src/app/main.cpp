@@ -1,27 +1,106 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QCursor>
 #include <cstdio>
 #include <memory>
 
 #include "AppDelegate.h"
 #include "ApplicationState.h"
+#include "ClipboardHandOff.h"
 #include "ColorPanel.h"
 #include "CommandLine.h"
+#include "InstanceClient.h"
 #include "InterfaceLoader.h"
+#include "MainWindow.h"
 #include "ModernColorWell.h"
 #include "NoDisplay.h"
+#include "OneShotPick.h"
 #include "PickerChoice.h"
+#include "RequestedPicks.h"
 #include "SettingsPreferences.h"
+#include "SingleInstance.h"
 #include "TimerScheduler.h"
+#include "WindowOrder.h"
+
+namespace {
+
+using namespace hueloupe;
+
+// hueloupe --pick: the running window does the pick when there is one; otherwise this process
+// picks once, without a window, and ends.
+int pickOnce(const LaunchOptions& options) {
+    if (const std::optional<InstanceAnswer> answer = tryHandOff(options)) {
+        if (answer->status == 0) {
+            std::fputs(qUtf8Printable(answer->text + u'\n'), stdout);
+        } else if (!answer->text.isEmpty()) {
+            std::fprintf(stderr, "hueloupe: %s\n", qUtf8Printable(answer->text.left(200)));
+        }
+        return answer->status;
+    }
+    SettingsPreferences settings(SettingsPreferences::standardFilePath());
+    AppDelegate::initialize(settings);
+    const std::unique_ptr<Picker> picker = makeDesktopPicker(choosePickerForDesktop());
+    OneShotPick::Copy copy;
+    if (options.copy) {
+        copy = [](const QString& text) { handOffClipboardText(text); };
+    }
+    OneShotPick pick(settings, *picker, formatForPick(settings, options.format), copy);
+    QGuiApplication::setQuitOnLastWindowClosed(false);  // the loupe's window is all there is
+    // Queued: a picker may answer before start() returns, and exit() only ends a running loop.
+    QObject::connect(&pick, &OneShotPick::finished, qApp, &QCoreApplication::exit,
+                     Qt::QueuedConnection);
+    pick.start(QCursor::pos());
+    return QApplication::exec();
+}
+
+// The main window, as the one instance on the session bus when there is a bus.
+int runWindow(const LaunchOptions& options) {
+    SingleInstance instance;
+    if (instance.claim() == SingleInstance::Claim::Taken && tryHandOff(options)) {
+        return 0;  // the running window came to the front instead
+    }
+
+    // The colour well's picker, chosen once; nothing touches the screen or the bus until a press.
+    const std::unique_ptr<Picker> picker = makeDesktopPicker(choosePickerForDesktop());
+
+    // The services, made once here and handed to whatever uses them.
+    SettingsPreferences settings(SettingsPreferences::standardFilePath());
+    TimerScheduler scheduler;
+    QtApplicationState applicationState;
+
+    AppDelegate::initialize(settings);
+    AppDelegate controller(settings, ColorPanel::shared());
+    Interface loaded = loadInterface({settings, scheduler, applicationState});
+    loaded.colorWell->setPicker(picker.get());
+    controller.connectOutlets(loaded);
+
+    RequestedPicks requestedPicks(*picker, controller, settings);
+    instance.setPickHandler([&requestedPicks](const PickRequest& request, const PickReply& reply) {
+        requestedPicks.request(
+            request.format, request.copy,
+            [reply](int status, const QString& text) { reply.answer(status, text); },
+            QCursor::pos());
+    });
+    QObject::connect(&instance, &SingleInstance::activateRequested, loaded.window.get(),
+                     [&loaded] { makeKeyAndOrderFront(*loaded.window); });
+
+    controller.applicationWillFinishLaunching();
+    const int status = QApplication::exec();
+    instance.setPickHandler({});
+    controller.applicationWillTerminate();
+    return status;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
-    const hueloupe::CommandLine commandLine = hueloupe::parseCommandLine(argc, argv);
+    const CommandLine commandLine = parseCommandLine(argc, argv);
     if (commandLine.exitStatus) {
         std::fputs(commandLine.output.c_str(), stdout);
         std::fputs(commandLine.error.c_str(), stderr);
         return *commandLine.exitStatus;
     }
-    hueloupe::exitCleanlyWithoutDisplay(commandLine.options.platformGiven);
+    exitCleanlyWithoutDisplay(commandLine.options.platformGiven);
 
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("hueloupe"));
@@ -30,22 +109,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(HUELOUPE_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.hueloupe.Hueloupe"));
 
-    // The colour well's picker, chosen once; nothing touches the screen or the bus until a press.
-    const std::unique_ptr<hueloupe::Picker> picker =
-        hueloupe::makeDesktopPicker(hueloupe::choosePickerForDesktop());
-
-    // The services, made once here and handed to whatever uses them.
-    hueloupe::SettingsPreferences settings(hueloupe::SettingsPreferences::standardFilePath());
-    hueloupe::TimerScheduler scheduler;
-    hueloupe::QtApplicationState applicationState;
-
-    hueloupe::AppDelegate::initialize(settings);
-    hueloupe::AppDelegate controller(settings, hueloupe::ColorPanel::shared());
-    hueloupe::Interface loaded = hueloupe::loadInterface({settings, scheduler, applicationState});
-    loaded.colorWell->setPicker(picker.get());
-    controller.connectOutlets(loaded);
-    controller.applicationWillFinishLaunching();
-    const int status = QApplication::exec();
-    controller.applicationWillTerminate();
-    return status;
+    // Returning (never exit()) lets the application hand the clipboard to a manager as it ends.
+    if (commandLine.options.mode == LaunchOptions::Mode::Pick) {
+        return pickOnce(commandLine.options);
+    }
+    return runWindow(commandLine.options);
 }

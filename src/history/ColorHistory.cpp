@@ -2,6 +2,7 @@
 #include "ColorHistory.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ColorFormatter.h"
 #include "CssColor.h"
@@ -46,8 +47,13 @@ void ColorHistory::loadHistory() {
 }
 
 bool ColorHistory::pushColor(const ColorValue& color) {
+    // The stored list, not this copy, is the one to add to: a colour another process pushed
+    // since this one last read must not be dropped by this write.
+    const std::vector<ColorValue> before = std::move(colors_);
+    preferences_.synchronize();
+    loadHistory();
     if (std::find(colors_.begin(), colors_.end(), color) != colors_.end()) {
-        return false;
+        return colors_ != before;
     }
     if (colors_.size() >= static_cast<std::size_t>(kCapacity)) {
         colors_.resize(kCapacity - 1);

@@ -34,8 +34,10 @@ public:
     // Replaces the list by the stored one: entries that do not parse are skipped, and only
     // the first kCapacity colours are kept. Never writes.
     void loadHistory();
-    // Puts a colour not yet in the list at the front, dropping the oldest when full, and
-    // saves. Returns false, changing and saving nothing, when an equal colour is present.
+    // Reads the stored list again (another process may have added colours since), then puts
+    // a colour not yet in it at the front, dropping the oldest when full, and saves. An equal
+    // colour already present stays where it is and nothing is saved. Returns whether the list
+    // changed, by the push or by the stored colours read again.
     bool pushColor(const ColorValue& color);
     std::optional<ColorValue> colorAtIndex(qsizetype index) const;
     // Rewrites the stored list from the current one.

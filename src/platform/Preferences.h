@@ -24,6 +24,9 @@ public:
     virtual QVariant objectForKey(const QString& key) const = 0;
     // Stores the value at once (an invalid QVariant removes the stored value).
     virtual void setObject(const QVariant& value, const QString& key) = 0;
+    // Reads again what other processes have stored since the last read. A store that only
+    // this process sees has nothing to do.
+    virtual void synchronize() {}
 
     // The value's text: strings as they are, numbers and booleans as their text ("1"/"0" for
     // booleans). Nothing for a value with no text form: a list, a map, bytes, or no value.

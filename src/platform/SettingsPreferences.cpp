@@ -74,4 +74,17 @@ void SettingsPreferences::setObject(const QVariant& value, const QString& key) {
     }
 }
 
+void SettingsPreferences::synchronize() {
+    // Another process may have grown the file past the limit since it was first read.
+    if (!oversized_ && QFileInfo(filePath_).size() > kMaxFileBytes) {
+        qWarning("hueloupe: ignoring settings file %s: larger than %lld bytes",
+                 qUtf8Printable(filePath_), static_cast<long long>(kMaxFileBytes));
+        oversized_ = true;
+        settings_.reset();
+    }
+    if (QSettings* store = settings()) {
+        store->sync();
+    }
+}
+
 }  // namespace hueloupe

@@ -25,6 +25,7 @@ public:
     void registerDefaults(const QVariantMap& defaults) override;
     QVariant objectForKey(const QString& key) const override;
     void setObject(const QVariant& value, const QString& key) override;
+    void synchronize() override;
 
     const QString& filePath() const { return filePath_; }
     // The user's file: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf.

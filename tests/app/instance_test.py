@@ -66,6 +66,8 @@ def main(probe):
             if time.monotonic() > deadline:
                 raise Failure("the name was not free after the first instance ended")
             time.sleep(0.05)
+        if run(probe, "--pick") != "alone":
+            raise Failure("a pick with no instance on the bus did not run alone")
         no_bus = dict(os.environ, DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent/bus")
         for args, expected in [(["serve"], "NoBus"), ([], "alone"), (["--pick"], "alone")]:
             if run(probe, *args, env=no_bus) != expected:
