@@ -19,8 +19,8 @@ import tempfile
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from waiting import SKIPPED, Failure, missing_tools, wait_for  # noqa: E402
-from xdisplay import Screen, geometry, have_xlib, run, start_server, visible_windows  # noqa: E402
+from waiting import Failure, wait_for  # noqa: E402
+from xdisplay import Screen, geometry, run, start_server, visible_windows, x11_test_setup  # noqa: E402
 
 HEADS = ((0, 0, 1280, 800), (1280, 0, 1024, 768))  # x, y, width, height
 # Colour windows (x, y, width, height) and where to pick in each.
@@ -100,14 +100,10 @@ def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    missing = missing_tools(("Xvfb", "Xephyr", "xdotool")) + ([] if have_xlib() else ["libX11"])
-    if missing:
-        print(f"skipped: missing {', '.join(missing)} (see debian-packages.txt)")
-        return SKIPPED
+    skipped = x11_test_setup(("Xvfb", "Xephyr", "xdotool"))
+    if skipped is not None:
+        return skipped
     binary, colour_window = sys.argv[1:]
-    os.environ.pop("WAYLAND_DISPLAY", None)
-    os.environ["QT_QPA_PLATFORM"] = "xcb"
-    os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="hueloupe-runtime-"))
     servers, windows = [], []
     failed = 0
     try:

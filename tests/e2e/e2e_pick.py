@@ -15,8 +15,8 @@ import time
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from waiting import SKIPPED, Failure, missing_tools, wait_for  # noqa: E402
-from xdisplay import start_server, visible_windows  # noqa: E402
+from waiting import Failure, wait_for  # noqa: E402
+from xdisplay import start_server, visible_windows, x11_test_setup  # noqa: E402
 
 BLUE, BLUE_RECT = "#3366cc", (700, 400, 300, 200)
 ORANGE, ORANGE_RECT = "#cc6633", (100, 400, 300, 200)
@@ -200,14 +200,10 @@ def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    missing = missing_tools(("Xvfb", "xdotool", "xclip", "dbus-daemon"))
-    if missing:
-        print(f"skipped: missing {', '.join(missing)}; install debian-packages.txt")
-        return SKIPPED
+    skipped = x11_test_setup(("Xvfb", "xdotool", "xclip", "dbus-daemon"), xlib=False)
+    if skipped is not None:
+        return skipped
     binary, colour_window = map(os.path.abspath, sys.argv[1:])
-    os.environ.pop("WAYLAND_DISPLAY", None)
-    os.environ["QT_QPA_PLATFORM"] = "xcb"
-    os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="hueloupe-runtime-"))
     xvfb = start_server(["Xvfb", "-screen", "0", "1280x800x24"])
     bus, address = start_bus()
     config = tempfile.mkdtemp(prefix="hueloupe-pick-")

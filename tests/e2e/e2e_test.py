@@ -16,8 +16,8 @@ import tempfile
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from waiting import SKIPPED, Failure, missing_tools, wait_exit, wait_for  # noqa: E402
-from xdisplay import Screen, geometry, have_xlib, run, start_server, visible_windows  # noqa: E402
+from waiting import Failure, wait_exit, wait_for  # noqa: E402
+from xdisplay import Screen, geometry, run, start_server, visible_windows, x11_test_setup  # noqa: E402
 
 KNOWN = (0x33, 0x66, 0xCC)          # the plain window's colour
 KNOWN_RECT = (700, 400, 300, 200)   # x, y, width, height
@@ -202,14 +202,10 @@ def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    missing = missing_tools(("Xvfb", "xdotool", "xclip")) + ([] if have_xlib() else ["libX11"])
-    if missing:
-        print(f"skipped: missing {', '.join(missing)} (see debian-packages.txt)")
-        return SKIPPED
+    skipped = x11_test_setup(("Xvfb", "xdotool", "xclip"))
+    if skipped is not None:
+        return skipped
     binary, colour_window = sys.argv[1:]
-    os.environ.pop("WAYLAND_DISPLAY", None)
-    os.environ["QT_QPA_PLATFORM"] = "xcb"
-    os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="hueloupe-runtime-"))
     config = tempfile.mkdtemp(prefix="hueloupe-e2e-")
     app = App(binary, config)
     clipboard_servers = Clipboard()

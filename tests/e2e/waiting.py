@@ -1,7 +1,9 @@
 # SPDX-License-Identifier: MIT
-"""Waiting with a deadline, and skipping, for the X11 end-to-end scripts."""
+"""Waiting with a deadline, and skipping, for the end-to-end scripts."""
+import queue
 import shutil
 import subprocess
+import threading
 import time
 
 SKIPPED = 77  # the exit status CTest counts as a skip (SKIP_RETURN_CODE)
@@ -38,3 +40,25 @@ def wait_exit(process, what, timeout=30.0):
         return process.wait(timeout=timeout)
     except subprocess.TimeoutExpired:
         raise Failure(f"timed out after {timeout:g} s waiting for {what}") from None
+
+
+class Lines:
+    """The lines a process writes on standard output, read on a thread."""
+
+    def __init__(self, stream):
+        self.queue = queue.Queue()
+        threading.Thread(target=self._read, args=(stream,), daemon=True).start()
+
+    def _read(self, stream):
+        for line in stream:
+            self.queue.put(line.rstrip("\n"))
+        self.queue.put(None)
+
+    def next(self, what, timeout):
+        try:
+            line = self.queue.get(timeout=timeout)
+        except queue.Empty:
+            raise Failure(f"timed out after {timeout:g} s waiting for {what}") from None
+        if line is None:
+            raise Failure(f"the process closed its output while waiting for {what}")
+        return line

@@ -8,8 +8,9 @@ import ctypes
 import ctypes.util
 import os
 import subprocess
+import tempfile
 
-from waiting import Failure
+from waiting import SKIPPED, Failure, missing_tools
 
 _ZPIXMAP = 2
 _ALL_PLANES = ctypes.c_ulong(~0 & 0xFFFFFFFFFFFFFFFF)
@@ -171,3 +172,16 @@ def start_server(command, env=None):
         raise Failure(f"{command[0]} did not start")
     os.environ["DISPLAY"] = f":{display}"
     return server
+
+
+def x11_test_setup(tools, xlib=True):
+    """Readies this process's environment for an X11 test and returns None, or says which of the
+    tools (and libX11, when xlib) are missing and returns the skip status."""
+    missing = missing_tools(tools) + ([] if not xlib or have_xlib() else ["libX11"])
+    if missing:
+        print(f"skipped: missing {', '.join(missing)} (see debian-packages.txt)")
+        return SKIPPED
+    os.environ.pop("WAYLAND_DISPLAY", None)
+    os.environ["QT_QPA_PLATFORM"] = "xcb"
+    os.environ.setdefault("XDG_RUNTIME_DIR", tempfile.mkdtemp(prefix="hueloupe-runtime-"))
+    return None

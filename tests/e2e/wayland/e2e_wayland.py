@@ -18,6 +18,8 @@ import traceback
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+# The waiting helpers are shared with the X11 scripts, one folder up.
+sys.path.insert(1, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 from desktop import SKIP, Desktop, Skip, missing_tools  # noqa: E402
 from waiting import Failure, poll, wait_for  # noqa: E402
 
