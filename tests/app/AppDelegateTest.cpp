@@ -89,6 +89,18 @@ class AppDelegateTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The eleven titles for one colour, each worked out by hand.
+    void menuTitlesForOneColour() {
+        const App app({{AppDelegate::kLastColorKey, "#bce368"}});
+        QStringList titles;
+        for (const FormatMenuItem* item : app.button().items()) titles << item->text();
+        QCOMPARE(titles,
+                 QStringList(
+                     {"#bce368", "#be6", "bce368", "rgb(188, 227, 104)", "rgba(188, 227, 104, 1.0)",
+                      "hsl(79, 69%, 65%)", "hsla(79, 69%, 65%, 1.0)", "NSColor (Swift)",
+                      "NSColor (Objective-C, 10.7+)", "UIColor (Swift)", "UIColor (Objective-C)"}));
+    }
+
     void launchRestoresTheStoredChoices_data() {
         QTest::addColumn<QVariantMap>("seeded");
         QTest::addColumn<ColorValue>("well");
