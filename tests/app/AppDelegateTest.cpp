@@ -12,13 +12,10 @@
 #include "ColorHistoryView.h"
 #include "ColorPanel.h"
 #include "CopyPopUpButton.h"
-#include "FakeApplicationState.h"
-#include "FakePicker.h"
 #include "FormatMenuItem.h"
-#include "InMemoryPreferences.h"
 #include "InterfaceLoader.h"
+#include "LaunchedWindow.h"
 #include "MainWindow.h"
-#include "ManualScheduler.h"
 #include "MessageOverlay.h"
 #include "ModernColorWell.h"
 
@@ -35,18 +32,10 @@ constexpr ColorValue kWellInitial{0.0, 0.7082, 1.0, 1.0};  // the well's own, be
 const QString kFirstMenu = "#fee98d | hsla(49, 98%, 77%, 1.0)";
 enum class Road { Chip, Panel, Loupe, Paste, PastePlain };
 
-// Launched with settings in memory, a private colour panel, virtual time, a fake application
-// and a counted beep.
-struct App {
-    explicit App(const QVariantMap& seeded = {}) {
-        AppDelegate::initialize(settings);
-        for (const auto& [key, value] : seeded.asKeyValueRange()) settings.setObject(value, key);
-        seedWrites = settings.writeCount();
-        ui = loadInterface({settings, scheduler, application});
-        ui.colorWell->setPicker(&picker);
+// The launched window with a counted beep.
+struct App : testing::LaunchedWindow {
+    explicit App(const QVariantMap& seeded = {}) : LaunchedWindow(seeded) {
         controller.setBeep([this] { ++beeps; });
-        controller.connectOutlets(ui);
-        controller.applicationWillFinishLaunching();
     }
     CopyPopUpButton& button() const { return *ui.colorCopyButton; }
     // Row 1's and row 7's titles, the selected row, the tooltip, and the playground's output
@@ -72,15 +61,7 @@ struct App {
         }
     }
 
-    InMemoryPreferences settings;
-    ManualScheduler scheduler;
-    FakeApplicationState application;
-    testing::FakePicker picker;
-    ColorPanel panel;
-    Interface ui;
-    AppDelegate controller{settings, panel};
     int beeps = 0;
-    int seedWrites = 0;
 };
 
 }  // namespace

@@ -8,13 +8,8 @@
 
 #include "AppDelegate.h"
 #include "ColorHistory.h"
-#include "ColorPanel.h"
-#include "FakeApplicationState.h"
-#include "FakePicker.h"
-#include "InMemoryPreferences.h"
-#include "InterfaceLoader.h"
+#include "LaunchedWindow.h"
 #include "MainWindow.h"
-#include "ManualScheduler.h"
 #include "ModernColorWell.h"
 #include "OneShotPick.h"
 #include "RequestedPicks.h"
@@ -33,22 +28,8 @@ QString readBack(std::FILE* file) {
     return QString::fromUtf8(bytes);
 }
 
-// The window with its controller, as main() builds it, on settings in memory.
-struct Window {
-    Window() {
-        AppDelegate::initialize(settings);
-        ui = loadInterface({settings, scheduler, application});
-        ui.colorWell->setPicker(&picker);
-        controller.connectOutlets(ui);
-        controller.applicationWillFinishLaunching();
-    }
-    InMemoryPreferences settings;
-    ManualScheduler scheduler;
-    FakeApplicationState application;
-    testing::FakePicker picker;
-    ColorPanel panel;
-    Interface ui;
-    AppDelegate controller{settings, panel};
+// The launched window, asked for picks by other launches.
+struct Window : testing::LaunchedWindow {
     RequestedPicks requests{picker, controller, settings};
     QStringList answers;  // "status text", in order
 

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QVariantMap>
+
+#include "AppDelegate.h"
+#include "ColorPanel.h"
+#include "FakeApplicationState.h"
+#include "FakePicker.h"
+#include "InMemoryPreferences.h"
+#include "InterfaceLoader.h"
+#include "ManualScheduler.h"
+#include "ModernColorWell.h"
+
+namespace hueloupe::testing {
+
+// The main window and its controller launched as main() builds them, among doubles: settings in
+// memory (seeded first), virtual time, a fake application and picker, a private colour panel.
+struct LaunchedWindow {
+    explicit LaunchedWindow(const QVariantMap& seeded = {}) {
+        AppDelegate::initialize(settings);
+        for (const auto& [key, value] : seeded.asKeyValueRange()) settings.setObject(value, key);
+        seedWrites = settings.writeCount();
+        ui = loadInterface({settings, scheduler, application});
+        ui.colorWell->setPicker(&picker);
+        controller.connectOutlets(ui);
+        controller.applicationWillFinishLaunching();
+    }
+
+    InMemoryPreferences settings;
+    ManualScheduler scheduler;
+    FakeApplicationState application;
+    FakePicker picker;
+    ColorPanel panel;
+    Interface ui;
+    AppDelegate controller{settings, panel};
+    int seedWrites = 0;  // the writes seeding took
+};
+
+}  // namespace hueloupe::testing
