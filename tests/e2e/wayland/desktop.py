@@ -300,7 +300,7 @@ class Desktop:
                 process.wait()
         self._end_marked()
 
-    def _marked(self):
+    def marked(self):
         """The processes that carry this session's marker: services the bus started."""
         wanted = f"{MARKER}={self.marker}".encode()
         found = []
@@ -315,12 +315,12 @@ class Desktop:
 
     def _end_marked(self):
         for sig in (signal.SIGTERM, signal.SIGKILL):
-            for pid in self._marked():
+            for pid in self.marked():
                 try:
                     os.kill(pid, sig)
                 except ProcessLookupError:
                     pass
-            if poll(lambda: not self._marked(), 2):
+            if poll(lambda: not self.marked(), 2):
                 break
         # Orphans that ended are our children now: reap them until none is left.
         def reaped_all():
@@ -332,8 +332,8 @@ class Desktop:
             return False
 
         poll(reaped_all, 2)
-        if self._marked():
-            raise Failure(f"processes left behind: {self._marked()}")
+        if self.marked():
+            raise Failure(f"processes left behind: {self.marked()}")
 
     def keep_evidence(self):
         """A screenshot and the compositor's tree in the logs folder, after a failure."""

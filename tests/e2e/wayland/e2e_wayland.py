@@ -62,6 +62,28 @@ class Hueloupe:
         return paste.stdout if paste.returncode == 0 else None
 
 
+def alive(pid):
+    """Whether the process runs (an ended one waiting to be reaped does not)."""
+    try:
+        with open(f"/proc/{pid}/stat", encoding="utf-8") as f:
+            return f.read().rsplit(")", 1)[1].split()[0] != "Z"
+    except OSError:
+        return False
+
+
+def clipboard_keepers(desktop):
+    """The session's running wl-copy processes."""
+    found = []
+    for pid in desktop.marked():
+        try:
+            with open(f"/proc/{pid}/comm", encoding="utf-8") as f:
+                if f.read().strip() == "wl-copy" and alive(pid):
+                    found.append(pid)
+        except OSError:
+            pass
+    return found
+
+
 def windows_of(desktop, pid):
     """The toplevel windows of a process in sway's tree."""
     found, nodes = [], [desktop.sway("get_tree") or {}]
@@ -174,6 +196,33 @@ def case_one_shot(desktop, binary):
     print("  and it pastes after the command exited")
     if app.setting("LastColor") != colour:
         raise Failure(f'--pick left "LastColor" = {app.setting("LastColor")}, not {colour}')
+
+    keepers = clipboard_keepers(desktop)
+    if not keepers:
+        raise Failure("no wl-copy keeps the picked text on the clipboard")
+    desktop.start("wl-copy", ["wl-copy", "another program's text"], app.env).wait(5)
+    wait_for("the pick's wl-copy to end once another program took the clipboard",
+             lambda: not any(alive(pid) for pid in keepers), 5)
+    print("  its wl-copy ended once another program took the clipboard")
+
+    # Esc in the portal's picker: nothing printed, nothing written, no helper left.
+    cancelled = app.start("--pick", stdout=subprocess.PIPE, text=True)
+    desktop.picks.wait_for_call()
+    deadline = time.monotonic() + 10
+    while not desktop.picks.response(0.25):
+        if time.monotonic() > deadline:
+            raise Failure("the portal's picker did not answer Esc within 10 s")
+        desktop.send("key escape")
+    try:
+        printed, _ = cancelled.communicate(timeout=10)
+    except subprocess.TimeoutExpired:
+        raise Failure("a cancelled --pick still runs 10 s after the portal answered") from None
+    if cancelled.returncode != 1 or printed or app.setting("LastColor") != colour:
+        raise Failure(f"a cancelled --pick exited {cancelled.returncode} printing {printed!r}, "
+                      f'"LastColor" = {app.setting("LastColor")}')
+    if app.clipboard() != "another program's text":
+        raise Failure("a cancelled --pick took the clipboard")
+    print("  Esc: status 1, nothing printed or written, the clipboard left alone")
 
 
 CASES = (
