@@ -12,10 +12,11 @@ if [ "${HUELOUPE_BENCH_PEERS:-0}" = 1 ]; then
 fi
 cmake --preset bench >/dev/null && cmake --build --preset bench >/dev/null
 
-exec 3< <(Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
+exec 3< <(exec Xvfb -displayfd 1 -screen 0 1280x800x24 -nolisten tcp 2>/dev/null)
+xvfb=$!  # ours alone: other people's X servers on this machine are left running
+trap 'kill "$xvfb" 2>/dev/null || true' EXIT
 read -r display <&3
 export DISPLAY=:$display
-trap 'kill %1 2>/dev/null || true; pkill -f "Xvfb -displayfd" 2>/dev/null || true' EXIT
 config=$(mktemp -d)
 export XDG_CONFIG_HOME=$config
 
