@@ -2,8 +2,6 @@
 #include "AppDelegate.h"
 #include "WindowOrder.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -16,23 +14,26 @@
 #include "MainWindow.h"
 #include "ModernColorWell.h"
 #include "Preferences.h"
+#include "SettingsKeys.h"
 
 namespace hueloupe {
 
 void AppDelegate::initialize(Preferences& preferences) {
     preferences.registerDefaults({
-        {kLastColorKey, QStringLiteral("rgba(254, 233, 141, 1.0)")},
-        {kLastFormatterKey, QStringLiteral("#{rr}{gg}{bb}")},
+        {keys::kLastColor, QStringLiteral("rgba(254, 233, 141, 1.0)")},
+        {keys::kLastFormatter, QStringLiteral("#{rr}{gg}{bb}")},
     });
 }
 
-AppDelegate::AppDelegate(Preferences& preferences, ColorPanel& colorPanel, QObject* parent)
+AppDelegate::AppDelegate(Preferences& preferences, ColorPanel& colorPanel, Clipboard& clipboard,
+                         std::function<void()> beep, QObject* parent)
     : QObject(parent),
       playgroundFormatter_(
           std::make_unique<ColorFormatter>("#{rr}{gg}{bb}", "#{rr}{gg}{bb}", false)),
       preferences_(&preferences),
       colorPanel_(&colorPanel),
-      beep_(&QApplication::beep) {}
+      clipboard_(&clipboard),
+      beep_(std::move(beep)) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -53,13 +54,13 @@ void AppDelegate::connectOutlets(Interface& loaded) {
 
 void AppDelegate::applicationWillFinishLaunching() {
     // The colour panel always offers alpha, so there is nothing to switch on for it here.
-    if (const auto text = preferences_->stringForKey(kLastColorKey)) {
+    if (const auto text = preferences_->stringForKey(keys::kLastColor)) {
         if (const auto color = colorFromCSString(text->toStdString())) {
             colorWell_->setColor(*color);
         }
     }
-    colorWell_->setDelegate(this);
-    historyPalette_->setDelegate(this);
+    connect(colorWell_, &ModernColorWell::colorPicked, this, &AppDelegate::colorChanged);
+    connect(historyPalette_, &ColorHistoryView::colorSelected, this, &AppDelegate::colorSelected);
     colorPanel_->setColor(colorWell_->color());  // before the handler exists: stores nothing
     populateColorFormatChoices();
     connect(colorPanel_, &ColorPanel::colorChanged, this, &AppDelegate::colorPanelDidChange);
@@ -88,7 +89,7 @@ void AppDelegate::colorPanelDidChange() {
     updateColorChoicePreviews();
     updateFormatterPlaygroundValues();
     const std::string text = formatter().stringForColor(colorWell_->color());
-    preferences_->setObject(QString::fromStdString(text), kLastColorKey);
+    preferences_->setObject(QString::fromStdString(text), keys::kLastColor);
 }
 
 ColorFormatter& AppDelegate::formatter() {

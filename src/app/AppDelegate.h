@@ -6,16 +6,15 @@
 #include <functional>
 #include <memory>
 
-#include "ColorHistoryViewDelegate.h"
-#include "ModernColorWellDelegate.h"
+#include "ColorValue.h"
 
-class QClipboard;
 class QLabel;
 class QLineEdit;
 class QWidget;
 
 namespace hueloupe {
 
+class Clipboard;
 class ColorFormatter;
 class ColorHistoryView;
 class ColorPanel;
@@ -29,20 +28,18 @@ struct Interface;
 // user's settings. The current colour lives in the colour panel; every change goes through
 // it and comes back through one handler that refreshes the well, the format menu, the
 // playground and "LastColor".
-class AppDelegate final : public QObject,
-                          public ModernColorWellDelegate,
-                          public ColorHistoryViewDelegate {
+class AppDelegate final : public QObject {
     Q_OBJECT
 
 public:
-    static inline const QString kLastColorKey = QStringLiteral("LastColor");
-    static inline const QString kLastFormatterKey = QStringLiteral("LastFormatter");
 
     // Registers the controller's defaults; runs once, before the first controller exists.
     static void initialize(Preferences& preferences);
 
-    // The settings store and the colour panel must outlive the controller.
-    AppDelegate(Preferences& preferences, ColorPanel& colorPanel, QObject* parent = nullptr);
+    // The settings store, the colour panel and the clipboard must outlive the controller. beep
+    // sounds for a paste that failed or a copy with no format.
+    AppDelegate(Preferences& preferences, ColorPanel& colorPanel, Clipboard& clipboard,
+                std::function<void()> beep, QObject* parent = nullptr);
     ~AppDelegate() override;
 
     // The playground's format string until the user types another.
@@ -53,22 +50,21 @@ public:
     // controller keeps the interface to build the playground window when it is first shown.
     void connectOutlets(Interface& loaded);
 
-    // The system beep unless a test counts it instead.
-    void setBeep(std::function<void()> beep) { beep_ = std::move(beep); }
-
     void applicationWillFinishLaunching();
-    void applicationDidFinishLaunching() {}
-    void applicationWillTerminate() {}
 
     void populateColorFormatChoices();
+    // Selects the menu row whose format string this is; a format no row has changes nothing.
+    void selectFormatRow(const QString& format);
     void updateColorChoicePreviews();
 
-    void colorSelected(const ColorValue& color) override;
-    void colorChanged(const ColorValue& color) override;
+    // A chip's colour chosen, a colour picked in the well: it becomes current.
+    void colorSelected(const ColorValue& color);
+    void colorChanged(const ColorValue& color);
     bool applyColorWithCSString(const QString& text);
     void copySelectedColor();
     // A colour picked for another launch: it becomes current, is copied through the given
-    // format string (unless copy is false) and recorded as a copy is. Returns the text.
+    // format string (unless copy is false) and recorded as a copy is. The menu selects the
+    // format's row when it has one and keeps its selection otherwise. Returns the text.
     QString applyPickedColor(const ColorValue& color, const QString& format, bool copy);
     void readColorFromPasteboard();
 
@@ -83,7 +79,7 @@ private:
     void colorPanelDidChange();
     void ensurePlaygroundWindow();
     ColorFormatter& formatter();
-    QClipboard& clipboard() const;
+    void recordCopy(const ColorValue& color, const QString& format);
 
     QPointer<MainWindow> window_;
     QPointer<ModernColorWell> colorWell_;
@@ -100,6 +96,7 @@ private:
 
     Preferences* preferences_;
     ColorPanel* colorPanel_;
+    Clipboard* clipboard_;
     std::function<void()> beep_;
 };
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include <QString>
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "OutputFormats.h"
@@ -163,6 +165,10 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
                 return usageError("--format needs a format string or a format's short name");
             }
             options.format = std::string(formatStringForName(value));
+            if (QString::fromStdString(*options.format).size() > kMaxFormatLength) {
+                return usageError("--format takes at most " + std::to_string(kMaxFormatLength) +
+                                  " characters");
+            }
             formatOrCopyGiven = true;
         } else if (const QtOption* option = qtOption(arg)) {
             if (option->takesValue && !hasNext) {

@@ -6,6 +6,9 @@
 
 namespace hueloupe {
 
+// The longest format string a pick takes, on the command line and on the bus, in UTF-16 units.
+inline constexpr int kMaxFormatLength = 4096;
+
 // What the command line asks this launch to do.
 struct LaunchOptions {
     enum class Mode { Window, Pick };

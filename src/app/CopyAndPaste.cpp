@@ -1,22 +1,21 @@
 // SPDX-License-Identifier: MIT
-// Copy and paste of colour text through the system clipboard, as plain text.
-#include <QClipboard>
-#include <QGuiApplication>
-#include <QMimeData>
-
+// Copy and paste of colour text through the clipboard, as plain text.
 #include "AppDelegate.h"
+#include "Clipboard.h"
 #include "ColorFormatter.h"
 #include "ColorHistoryView.h"
 #include "CopyPopUpButton.h"
+#include "CopyRecord.h"
 #include "CssColor.h"
 #include "FormatMenuItem.h"
 #include "ModernColorWell.h"
-#include "Preferences.h"
 
 namespace hueloupe {
 
-QClipboard& AppDelegate::clipboard() const {
-    return *QGuiApplication::clipboard();
+void AppDelegate::recordCopy(const ColorValue& color, const QString& format) {
+    hueloupe::recordCopy(
+        *preferences_, [this](const ColorValue& pushed) { historyPalette_->pushColor(pushed); },
+        color, format);
 }
 
 void AppDelegate::copySelectedColor() {
@@ -28,10 +27,8 @@ void AppDelegate::copySelectedColor() {
     }
     const ColorFormatter& chosen = *item->representedObject();
     const ColorValue color = colorWell_->color();
-    clipboard().setText(QString::fromStdString(chosen.stringForColor(color)),
-                        QClipboard::Clipboard);
-    preferences_->setObject(QString::fromStdString(chosen.formatString()), kLastFormatterKey);
-    historyPalette_->pushColor(color);
+    clipboard_->setText(QString::fromStdString(chosen.stringForColor(color)));
+    recordCopy(color, QString::fromStdString(chosen.formatString()));
     colorWell_->showMessage(QStringLiteral("copied"));
 }
 
@@ -41,11 +38,10 @@ QString AppDelegate::applyPickedColor(const ColorValue& color, const QString& fo
     const ColorFormatter chosen(formatString, formatString, false);
     const QString text = QString::fromStdString(chosen.stringForColor(color));
     if (copy) {
-        clipboard().setText(text, QClipboard::Clipboard);
+        clipboard_->setText(text);
     }
-    preferences_->setObject(format, kLastFormatterKey);
-    historyPalette_->pushColor(color);
-    populateColorFormatChoices();  // the menu selects the format now remembered, if it has it
+    recordCopy(color, format);
+    selectFormatRow(format);
     if (copy) {
         colorWell_->showMessage(QStringLiteral("copied"));
     }
@@ -53,9 +49,8 @@ QString AppDelegate::applyPickedColor(const ColorValue& color, const QString& fo
 }
 
 void AppDelegate::readColorFromPasteboard() {
-    const QMimeData* data = clipboard().mimeData(QClipboard::Clipboard);
-    const bool hasText = data && data->hasText();
-    if (hasText && applyColorWithCSString(data->text())) {
+    const std::optional<QString> text = clipboard_->text();
+    if (text && applyColorWithCSString(*text)) {
         colorWell_->showMessage(QStringLiteral("pasted"));
         return;
     }

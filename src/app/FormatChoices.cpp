@@ -7,6 +7,7 @@
 #include "ModernColorWell.h"
 #include "OutputFormats.h"
 #include "Preferences.h"
+#include "SettingsKeys.h"
 
 namespace hueloupe {
 
@@ -18,7 +19,7 @@ void AppDelegate::populateColorFormatChoices() {
                                                               row.previewStringIsLabel));
     }
     colorCopyButton_->removeAllItems();
-    const std::optional<QString> remembered = preferences_->stringForKey(kLastFormatterKey);
+    const std::optional<QString> remembered = preferences_->stringForKey(keys::kLastFormatter);
     FormatMenuItem* found = nullptr;
     for (auto& formatter : formatters) {
         const QString title =
@@ -33,6 +34,16 @@ void AppDelegate::populateColorFormatChoices() {
     colorCopyButton_->selectItem(found ? found : colorCopyButton_->items().value(0));
     const FormatMenuItem* selected = colorCopyButton_->selectedItem();
     colorCopyButton_->setToolTip(selected ? selected->text() : QString());
+}
+
+void AppDelegate::selectFormatRow(const QString& format) {
+    for (FormatMenuItem* item : colorCopyButton_->items()) {
+        if (QString::fromStdString(item->representedObject()->formatString()) == format) {
+            colorCopyButton_->selectItem(item);
+            colorCopyButton_->setToolTip(item->text());
+            return;
+        }
+    }
 }
 
 void AppDelegate::updateColorChoicePreviews() {

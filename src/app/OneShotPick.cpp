@@ -2,13 +2,17 @@
 #include "OneShotPick.h"
 
 #include <QByteArray>
+#include <QPointer>
+#include <cerrno>
+#include <cstring>
 #include <utility>
 
-#include "AppDelegate.h"
+#include "Clipboard.h"
 #include "ColorFormatter.h"
 #include "ColorHistory.h"
-#include "Picker.h"
+#include "CopyRecord.h"
 #include "Preferences.h"
+#include "SettingsKeys.h"
 
 namespace hueloupe {
 
@@ -16,34 +20,37 @@ QString formatForPick(const Preferences& preferences, const std::optional<std::s
     if (asked && !asked->empty()) {
         return QString::fromStdString(*asked);
     }
-    const std::optional<QString> last = preferences.stringForKey(AppDelegate::kLastFormatterKey);
+    const std::optional<QString> last = preferences.stringForKey(keys::kLastFormatter);
     return last && !last->isEmpty() ? *last
                                     : QString::fromLatin1(ColorFormatter::defaultTokenTemplate);
 }
 
-void recordPickedColor(Preferences& preferences, const ColorValue& color, const QString& format) {
-    // "LastColor" as the controller writes it: a plain formatter's text.
-    preferences.setObject(QString::fromStdString(ColorFormatter().stringForColor(color)),
-                          AppDelegate::kLastColorKey);
-    ColorHistory history(preferences);
-    history.pushColor(color);
-    preferences.setObject(format, AppDelegate::kLastFormatterKey);
+bool writePickedLine(std::FILE* output, std::FILE* error, const QString& text) {
+    const QByteArray line = (text + u'\n').toUtf8();
+    errno = 0;
+    const bool written =
+        std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), output) ==
+            static_cast<std::size_t>(line.size()) &&
+        std::fflush(output) == 0;
+    if (!written) {
+        const int cause = errno != 0 ? errno : EIO;
+        std::fprintf(error, "hueloupe: cannot write output: %s\n", std::strerror(cause));
+    }
+    return written;
 }
 
-OneShotPick::OneShotPick(Preferences& preferences, Picker& picker, QString format, Copy copy,
-                         QObject* parent)
+OneShotPick::OneShotPick(Preferences& preferences, PickSessions& sessions, QString format,
+                         Clipboard* clipboard, QObject* parent)
     : QObject(parent),
       preferences_(preferences),
-      picker_(picker),
+      sessions_(sessions),
       format_(std::move(format)),
-      copy_(std::move(copy)) {
-    connect(&picker_, &Picker::picked, this, &OneShotPick::colorPicked);
-    connect(&picker_, &Picker::failed, this, &OneShotPick::nothingPicked);
-    connect(&picker_, &Picker::unavailable, this, &OneShotPick::noPicker);
-}
+      clipboard_(clipboard) {}
 
 OneShotPick::~OneShotPick() {
-    picker_.cancel();
+    if (session_) {
+        sessions_.cancel(*session_);
+    }
 }
 
 void OneShotPick::setStreams(std::FILE* output, std::FILE* error) {
@@ -52,37 +59,46 @@ void OneShotPick::setStreams(std::FILE* output, std::FILE* error) {
 }
 
 void OneShotPick::start(QPointF at) {
-    done_ = false;
-    picker_.start(at);
+    session_ = sessions_.start(at, [pick = QPointer<OneShotPick>(this)](const PickOutcome& outcome) {
+        if (pick != nullptr) {
+            pick->ended(outcome);
+        }
+    });
 }
 
-void OneShotPick::colorPicked(const ColorValue& color) {
-    if (std::exchange(done_, true)) {
+void OneShotPick::ended(const PickOutcome& outcome) {
+    session_.reset();
+    switch (outcome.kind) {
+    case PickOutcome::Kind::Picked:
+        emit finished(colorPicked(outcome.color));
         return;
-    }
-    const QString text = QString::fromStdString(
-        ColorFormatter(format_.toStdString(), format_.toStdString(), false).stringForColor(color));
-    const QByteArray line = (text + u'\n').toUtf8();
-    std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), output_);
-    std::fflush(output_);
-    if (copy_) {
-        copy_(text);
-    }
-    recordPickedColor(preferences_, color, format_);
-    emit finished(0);
-}
-
-void OneShotPick::nothingPicked() {
-    if (!std::exchange(done_, true)) {
-        emit finished(1);
-    }
-}
-
-void OneShotPick::noPicker() {
-    if (!std::exchange(done_, true)) {
+    case PickOutcome::Kind::Unavailable:
         std::fputs("hueloupe: no colour picker is available\n", error_);
         emit finished(1);
+        return;
+    case PickOutcome::Kind::Failed:
+        emit finished(1);
+        return;
     }
+}
+
+int OneShotPick::colorPicked(const ColorValue& color) {
+    const std::string format = format_.toStdString();
+    const QString text =
+        QString::fromStdString(ColorFormatter(format, format, false).stringForColor(color));
+    if (!writePickedLine(output_, error_, text)) {
+        return kOutputFailed;
+    }
+    if (clipboard_ != nullptr && !clipboard_->setText(text)) {
+        std::fputs("hueloupe: nothing keeps the copied text once this command ends (no clipboard "
+                   "manager, and the clipboard helper is missing or failed)\n",
+                   error_);
+    }
+    ColorHistory history(preferences_);
+    recordCopy(
+        preferences_, [&history](const ColorValue& pushed) { history.pushColor(pushed); }, color,
+        format_);
+    return 0;
 }
 
 }  // namespace hueloupe

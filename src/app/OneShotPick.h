@@ -5,60 +5,61 @@
 #include <QPointF>
 #include <QString>
 #include <cstdio>
-#include <functional>
 #include <optional>
 #include <string>
 
-#include "ColorValue.h"
+#include "PickSessions.h"
 
 namespace hueloupe {
 
-class Picker;
+class Clipboard;
 class Preferences;
 
 // The format a pick is written in: the one asked for, else the one last copied ("LastFormatter"),
 // else hex.
 QString formatForPick(const Preferences& preferences, const std::optional<std::string>& asked);
 
-// Stores a picked colour as a pick and then a copy in the window would: "LastColor", the colour
-// pushed onto the history and "LastFormatter".
-void recordPickedColor(Preferences& preferences, const ColorValue& color, const QString& format);
+// The exit status of a pick whose answer could not be written out.
+inline constexpr int kOutputFailed = 3;
+
+// Writes a pick's text and a newline and flushes it. On failure says so on error and returns
+// false.
+bool writePickedLine(std::FILE* output, std::FILE* error, const QString& text);
 
 // One pick without the main window (hueloupe --pick). A pick prints the colour through the
 // format on the output stream, followed by a newline, copies the same text unless told not to,
 // records it and finishes with status 0. A cancel or a failed pick prints and changes nothing
-// and finishes with 1; when no picker exists at all it also says so on the error stream.
+// and finishes with 1; when no picker exists at all it also says so on the error stream. When
+// the output cannot be written it says so and finishes with 3, copying and recording nothing.
 class OneShotPick final : public QObject {
     Q_OBJECT
 
 public:
-    using Copy = std::function<void(const QString& text)>;
-
-    // The settings store and the picker must outlive the pick. copy is empty for --no-copy.
-    OneShotPick(Preferences& preferences, Picker& picker, QString format, Copy copy,
-                QObject* parent = nullptr);
+    // The settings store, the sessions and the clipboard must outlive the pick. clipboard is
+    // null for --no-copy.
+    OneShotPick(Preferences& preferences, PickSessions& sessions, QString format,
+                Clipboard* clipboard, QObject* parent = nullptr);
     ~OneShotPick() override;
 
     void setStreams(std::FILE* output, std::FILE* error);
 
-    // Starts the picker at a global logical position; finished follows, maybe before this returns.
+    // Starts the pick at a global logical position; finished follows, maybe before this returns.
     void start(QPointF at);
 
 signals:
     void finished(int status);
 
 private:
-    void colorPicked(const ColorValue& color);
-    void nothingPicked();
-    void noPicker();
+    void ended(const PickOutcome& outcome);
+    int colorPicked(const ColorValue& color);
 
     Preferences& preferences_;
-    Picker& picker_;
+    PickSessions& sessions_;
     QString format_;
-    Copy copy_;
+    Clipboard* clipboard_;
     std::FILE* output_ = stdout;
     std::FILE* error_ = stderr;
-    bool done_ = false;
+    std::optional<PickSessions::Id> session_;
 };
 
 }  // namespace hueloupe

@@ -1,64 +1,47 @@
 // SPDX-License-Identifier: MIT
 #include "RequestedPicks.h"
 
+#include <QPointer>
 #include <utility>
 
 #include "AppDelegate.h"
 #include "OneShotPick.h"
-#include "Picker.h"
 #include "SingleInstance.h"
 
 namespace hueloupe {
 
-RequestedPicks::RequestedPicks(Picker& picker, AppDelegate& controller,
+RequestedPicks::RequestedPicks(PickSessions& sessions, AppDelegate& controller,
                                const Preferences& preferences, QObject* parent)
-    : QObject(parent), picker_(picker), controller_(controller), preferences_(preferences) {
-    connect(&picker_, &Picker::picked, this, &RequestedPicks::colorPicked);
-    connect(&picker_, &Picker::failed, this, [this] {
-        if (failuresToIgnore_ > 0) {
-            --failuresToIgnore_;
-        } else {
-            endPending();
-        }
-    });
-    connect(&picker_, &Picker::unavailable, this, [this] { endPending(kNoPicker); });
-}
+    : QObject(parent), sessions_(sessions), controller_(controller), preferences_(preferences) {}
 
-RequestedPicks::~RequestedPicks() {
-    if (pending_) {
-        picker_.cancel();
-        endPending();
-    }
-}
-
-void RequestedPicks::request(const QString& format, bool copy, Answer answer, QPointF at) {
-    endPending();  // an earlier request gives way
+PickSessions::Id RequestedPicks::request(const QString& format, bool copy, Answer answer,
+                                         QPointF at) {
     const std::optional<std::string> asked =
         format.isEmpty() ? std::nullopt : std::optional(format.toStdString());
-    pending_ = Pending{formatForPick(preferences_, asked), copy, std::move(answer)};
-    // start() first ends a running session (a press in the well, or the earlier request) as
-    // failed; that failure is not this request's.
-    failuresToIgnore_ = picker_.isRunning() ? 1 : 0;
-    picker_.start(at);
-    failuresToIgnore_ = 0;
+    const QString chosen = formatForPick(preferences_, asked);
+    QPointer<AppDelegate> controller(&controller_);
+    return sessions_.start(at, [controller, chosen, copy,
+                                answer = std::move(answer)](const PickOutcome& outcome) {
+        switch (outcome.kind) {
+        case PickOutcome::Kind::Picked:
+            if (controller != nullptr) {
+                answer(0, controller->applyPickedColor(outcome.color, chosen, copy));
+                return;
+            }
+            answer(kNothingPicked, {});
+            return;
+        case PickOutcome::Kind::Unavailable:
+            answer(kNothingPicked, kNoPicker);
+            return;
+        case PickOutcome::Kind::Failed:
+            answer(kNothingPicked, {});
+            return;
+        }
+    });
 }
 
-void RequestedPicks::colorPicked(const ColorValue& color) {
-    if (!pending_) {
-        return;  // a press in the well picked it
-    }
-    const Pending pick = std::move(*pending_);
-    pending_.reset();
-    const QString text = controller_.applyPickedColor(color, pick.format, pick.copy);
-    pick.answer(0, text);
-}
-
-void RequestedPicks::endPending(const QString& reason) {
-    if (pending_) {
-        const Answer answer = std::move(pending_->answer);
-        pending_.reset();
-        answer(kNothingPicked, reason);
-    }
+void RequestedPicks::cancel(PickSessions::Id request) {
+    sessions_.cancel(request);
 }
 
 }  // namespace hueloupe

@@ -3,27 +3,35 @@
 
 #include <QDBusConnectionInterface>
 #include <QDBusError>
+#include <QDBusServiceWatcher>
+#include <QTimer>
+
+#include "CommandLine.h"
 
 namespace hueloupe {
-namespace {
-
-constexpr qsizetype kMaxFormatLength = 4096;  // a Pick's format string, in UTF-16 units
-
-}  // namespace
-
 struct PickReply::Pending {
     Pending(const QDBusConnection& bus, const QDBusMessage& call) : bus(bus), call(call) {}
     Pending(const Pending&) = delete;
     Pending& operator=(const Pending&) = delete;
-    ~Pending() { send(kNothingPicked, {}); }
+    ~Pending() {
+        send(kNothingPicked, {});
+        if (watcher) {
+            watcher.release()->deleteLater();  // this may run inside the watcher's own signal
+        }
+    }
 
     QDBusConnection bus;
     QDBusMessage call;
     bool answered = false;
+    std::unique_ptr<QDBusServiceWatcher> watcher;
 
     void send(int status, const QString& text) {
         if (!answered) {
             answered = true;
+            if (watcher) {
+                QObject::disconnect(watcher.get(), &QDBusServiceWatcher::serviceUnregistered,
+                                    nullptr, nullptr);
+            }
             bus.send(call.createReply({status, text}));
         }
     }
@@ -34,6 +42,23 @@ PickReply::PickReply(const QDBusConnection& bus, const QDBusMessage& call)
 
 void PickReply::answer(int status, const QString& text) const {
     pending_->send(status, text);
+}
+
+void PickReply::whenCallerLeaves(std::function<void()> left) const {
+    Pending& pending = *pending_;
+    if (pending.answered || pending.watcher) {
+        return;
+    }
+    const QString caller = pending.call.service();
+    pending.watcher = std::make_unique<QDBusServiceWatcher>(
+        caller, pending.bus, QDBusServiceWatcher::WatchForUnregistration);
+    QObject::connect(pending.watcher.get(), &QDBusServiceWatcher::serviceUnregistered,
+                     pending.watcher.get(), [left] { left(); }, Qt::QueuedConnection);
+    // A caller gone before the watch began is never announced: ask once.
+    QDBusConnectionInterface* daemon = pending.bus.interface();
+    if (daemon && !daemon->isServiceRegistered(caller).value()) {
+        QTimer::singleShot(0, pending.watcher.get(), [left] { left(); });
+    }
 }
 
 SingleInstance::SingleInstance(QObject* parent)

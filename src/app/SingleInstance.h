@@ -31,6 +31,9 @@ class PickReply {
 public:
     PickReply(const QDBusConnection& bus, const QDBusMessage& call);
     void answer(int status, const QString& text = {}) const;
+    // Calls left once the caller has left the bus (it ended, or gave up waiting) while the
+    // answer is still owed; never after the answer went out.
+    void whenCallerLeaves(std::function<void()> left) const;
 
 private:
     struct Pending;

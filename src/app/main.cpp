@@ -6,7 +6,7 @@
 
 #include "AppDelegate.h"
 #include "ApplicationState.h"
-#include "ClipboardHandOff.h"
+#include "Clipboard.h"
 #include "ColorPanel.h"
 #include "CommandLine.h"
 #include "InstanceClient.h"
@@ -15,6 +15,7 @@
 #include "ModernColorWell.h"
 #include "NoDisplay.h"
 #include "OneShotPick.h"
+#include "PickSessions.h"
 #include "PickerChoice.h"
 #include "RequestedPicks.h"
 #include "SettingsPreferences.h"
@@ -31,8 +32,9 @@ using namespace hueloupe;
 int pickOnce(const LaunchOptions& options) {
     if (const std::optional<InstanceAnswer> answer = tryHandOff(options)) {
         if (answer->status == 0) {
-            std::fputs(qUtf8Printable(answer->text + u'\n'), stdout);
-        } else if (!answer->text.isEmpty()) {
+            return writePickedLine(stdout, stderr, answer->text) ? 0 : kOutputFailed;
+        }
+        if (!answer->text.isEmpty()) {
             std::fprintf(stderr, "hueloupe: %s\n", qUtf8Printable(answer->text.left(200)));
         }
         return answer->status;
@@ -40,11 +42,10 @@ int pickOnce(const LaunchOptions& options) {
     SettingsPreferences settings(SettingsPreferences::standardFilePath());
     AppDelegate::initialize(settings);
     const std::unique_ptr<Picker> picker = makeDesktopPicker(choosePickerForDesktop());
-    OneShotPick::Copy copy;
-    if (options.copy) {
-        copy = [](const QString& text) { handOffClipboardText(text); };
-    }
-    OneShotPick pick(settings, *picker, formatForPick(settings, options.format), copy);
+    PickSessions sessions(*picker);
+    LastingClipboard clipboard;
+    OneShotPick pick(settings, sessions, formatForPick(settings, options.format),
+                     options.copy ? &clipboard : nullptr);
     QGuiApplication::setQuitOnLastWindowClosed(false);  // the loupe's window is all there is
     // Queued: a picker may answer before start() returns, and exit() only ends a running loop.
     QObject::connect(&pick, &OneShotPick::finished, qApp, &QCoreApplication::exit,
@@ -61,7 +62,9 @@ int runWindow(const LaunchOptions& options) {
     }
 
     // The colour well's picker, chosen once; nothing touches the screen or the bus until a press.
+    // The well and the picks other launches ask for share its sessions.
     const std::unique_ptr<Picker> picker = makeDesktopPicker(choosePickerForDesktop());
+    PickSessions sessions(*picker);
 
     // The services, made once here and handed to whatever uses them.
     SettingsPreferences settings(SettingsPreferences::standardFilePath());
@@ -69,17 +72,20 @@ int runWindow(const LaunchOptions& options) {
     QtApplicationState applicationState;
 
     AppDelegate::initialize(settings);
-    AppDelegate controller(settings, ColorPanel::shared());
+    SystemClipboard clipboard;
+    AppDelegate controller(settings, ColorPanel::shared(), clipboard, &QApplication::beep);
     Interface loaded = loadInterface({settings, scheduler, applicationState});
-    loaded.colorWell->setPicker(picker.get());
+    loaded.colorWell->setPickSessions(&sessions);
     controller.connectOutlets(loaded);
 
-    RequestedPicks requestedPicks(*picker, controller, settings);
+    RequestedPicks requestedPicks(sessions, controller, settings);
     instance.setPickHandler([&requestedPicks](const PickRequest& request, const PickReply& reply) {
-        requestedPicks.request(
+        const PickSessions::Id id = requestedPicks.request(
             request.format, request.copy,
             [reply](int status, const QString& text) { reply.answer(status, text); },
             QCursor::pos());
+        // A caller that has gone (ended, or stopped waiting) takes its pick with it.
+        reply.whenCallerLeaves([&requestedPicks, id] { requestedPicks.cancel(id); });
     });
     QObject::connect(&instance, &SingleInstance::activateRequested, loaded.window.get(),
                      [&loaded] { makeKeyAndOrderFront(*loaded.window); });
@@ -87,7 +93,6 @@ int runWindow(const LaunchOptions& options) {
     controller.applicationWillFinishLaunching();
     const int status = QApplication::exec();
     instance.setPickHandler({});
-    controller.applicationWillTerminate();
     return status;
 }
 

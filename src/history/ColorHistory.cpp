@@ -7,10 +7,10 @@
 #include "ColorFormatter.h"
 #include "CssColor.h"
 #include "Preferences.h"
+#include "SettingsKeys.h"
 
 namespace hueloupe {
 
-const QString ColorHistory::kKey = QStringLiteral("ColorHistory");
 
 ColorHistory::ColorHistory(Preferences& preferences) : preferences_(preferences) {
     registerDefaults(preferences_);
@@ -27,21 +27,41 @@ QStringList ColorHistory::defaultEntries() {
 }
 
 void ColorHistory::registerDefaults(Preferences& preferences) {
-    preferences.registerDefaults({{kKey, defaultEntries()}});
+    preferences.registerDefaults({{keys::kColorHistory, defaultEntries()}});
 }
 
 void ColorHistory::loadHistory() {
     colors_.clear();
-    const std::optional<QStringList> stored = preferences_.stringListForKey(kKey);
+    texts_.clear();
+    readStored({}, {});
+}
+
+void ColorHistory::readStored(const std::vector<ColorValue>& held,
+                              const std::vector<QString>& heldTexts) {
+    const std::optional<QStringList> stored = preferences_.stringListForKey(keys::kColorHistory);
     if (!stored) {
         return;
     }
+    std::vector<bool> used(held.size(), false);
     for (const QString& text : *stored) {
         if (colors_.size() == static_cast<std::size_t>(kCapacity)) {
             break;  // one colour per chip: the newest ones win
         }
-        if (std::optional<ColorValue> color = colorFromCSString(text.toStdString())) {
+        // A stored "#rrggbb" drops alpha and what lies between 8-bit steps: the entry this list
+        // wrote or read as that text keeps its exact colour.
+        std::optional<ColorValue> color;
+        for (std::size_t i = 0; i < held.size() && !color; ++i) {
+            if (!used[i] && heldTexts[i] == text) {
+                used[i] = true;
+                color = held[i];
+            }
+        }
+        if (!color) {
+            color = colorFromCSString(text.toStdString());
+        }
+        if (color) {
             colors_.push_back(*color);
+            texts_.push_back(text);
         }
     }
 }
@@ -49,9 +69,12 @@ void ColorHistory::loadHistory() {
 bool ColorHistory::pushColor(const ColorValue& color) {
     // The stored list, not this copy, is the one to add to: a colour another process pushed
     // since this one last read must not be dropped by this write.
-    const std::vector<ColorValue> before = std::move(colors_);
+    std::vector<ColorValue> before = std::move(colors_);
+    std::vector<QString> beforeTexts = std::move(texts_);
+    colors_.clear();
+    texts_.clear();
     preferences_.synchronize();
-    loadHistory();
+    readStored(before, beforeTexts);
     if (std::find(colors_.begin(), colors_.end(), color) != colors_.end()) {
         return colors_ != before;
     }
@@ -74,11 +97,11 @@ void ColorHistory::saveHistory() {
     if (!formatter_) {
         formatter_ = std::make_unique<ColorFormatter>();
     }
-    QStringList entries;
+    texts_.clear();
     for (const ColorValue& color : colors_) {
-        entries.append(QString::fromStdString(formatter_->stringForColor(color)));
+        texts_.push_back(QString::fromStdString(formatter_->stringForColor(color)));
     }
-    preferences_.setObject(entries, kKey);
+    preferences_.setObject(QStringList(texts_.begin(), texts_.end()), keys::kColorHistory);
 }
 
 }  // namespace hueloupe

@@ -21,7 +21,6 @@ class Preferences;
 class ColorHistory {
 public:
     static constexpr int kCapacity = chips::kCount;
-    static const QString kKey;
 
     explicit ColorHistory(Preferences& preferences);
     ~ColorHistory();
@@ -36,8 +35,10 @@ public:
     void loadHistory();
     // Reads the stored list again (another process may have added colours since), then puts
     // a colour not yet in it at the front, dropping the oldest when full, and saves. An equal
-    // colour already present stays where it is and nothing is saved. Returns whether the list
-    // changed, by the push or by the stored colours read again.
+    // colour already present stays where it is and nothing is saved: entries read again keep
+    // the exact colours this list holds for their stored text, so a colour with alpha or off
+    // the 8-bit grid still equals itself. Returns whether the list changed, by the push or by
+    // the stored colours read again.
     bool pushColor(const ColorValue& color);
     std::optional<ColorValue> colorAtIndex(qsizetype index) const;
     // Rewrites the stored list from the current one.
@@ -46,8 +47,12 @@ public:
     const std::vector<ColorValue>& colors() const { return colors_; }
 
 private:
+    // Appends the stored entries, taking the colour from held for a text heldTexts has.
+    void readStored(const std::vector<ColorValue>& held, const std::vector<QString>& heldTexts);
+
     Preferences& preferences_;
     std::vector<ColorValue> colors_;
+    std::vector<QString> texts_;  // each colour's stored text, as read or last written
     std::unique_ptr<ColorFormatter> formatter_;  // made on first save
 };
 

@@ -86,11 +86,11 @@ std::optional<ColorValue> ColorHistoryView::chipColor(int index) const {
 }
 
 void ColorHistoryView::selectChip(int index) {
-    if (delegate_ == nullptr) {
-        return;
-    }
     if (const std::optional<ColorValue> color = colorAtIndex(index)) {
-        delegate_->colorSelected(*color);
+        if (delegate_ != nullptr) {
+            delegate_->colorSelected(*color);
+        }
+        emit colorSelected(*color);
     }
 }
 

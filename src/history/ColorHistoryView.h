@@ -59,6 +59,11 @@ public:
     void selectChip(int index);
 
     QSize sizeHint() const override;
+
+signals:
+    void colorSelected(const hueloupe::ColorValue& color);
+
+public:
     QSize minimumSizeHint() const override;
 
 protected:

@@ -14,9 +14,7 @@
 #include "ColorFormatter.h"
 #include "FocusRing.h"
 #include "MessageOverlay.h"
-#include "ModernColorWellDelegate.h"
 #include "OverlayGeometry.h"
-#include "Picker.h"
 #include "Token.h"
 
 namespace hueloupe {
@@ -48,28 +46,25 @@ ModernColorWell::ModernColorWell(QWidget* parent) : QWidget(parent) {
 }
 
 ModernColorWell::~ModernColorWell() {
-    setPicker(nullptr);  // ends a running session
+    setPickSessions(nullptr);  // ends a running pick of this well's
 }
 
-void ModernColorWell::setPicker(Picker* picker) {
-    if (picker_ != nullptr) {
-        if (std::exchange(picking_, false)) {
-            picker_->cancel();
-        }
-        picker_->disconnect(this);
+void ModernColorWell::setPickSessions(PickSessions* sessions) {
+    if (sessions_ != nullptr && session_) {
+        sessions_->cancel(*session_);
     }
-    picker_ = picker;
-    if (picker != nullptr) {
-        connect(picker, &Picker::picked, this, &ModernColorWell::colorPicked);
-        connect(picker, &Picker::failed, this, &ModernColorWell::pickFailed);
-        connect(picker, &Picker::unavailable, this, &ModernColorWell::pickUnavailable);
-    }
+    session_.reset();
+    sessions_ = sessions;
 }
 
 void ModernColorWell::setColor(const ColorValue& color) {
+    const bool changed = color != color_;
     color_ = color;
     setAccessibleDescription(hexText(color_));  // tells assistive tools of the change
     update();
+    if (changed) {
+        emit colorChanged(color_);
+    }
 }
 
 void ModernColorWell::awakeFromNib() {
@@ -172,7 +167,7 @@ void ModernColorWell::keyReleaseEvent(QKeyEvent* event) {
         return;
     }
     keyDown_.reset();
-    startMagnifier(kKeyPressPosition);  // a key reaches only an active window: no hold
+    startPicking();  // a key reaches only an active window: no hold
 }
 
 void ModernColorWell::focusOutEvent(QFocusEvent* event) {
@@ -180,43 +175,47 @@ void ModernColorWell::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
+void ModernColorWell::startPicking() {
+    startMagnifier(kKeyPressPosition);
+}
+
 void ModernColorWell::startMagnifier(QPointF position) {
     const qreal aboveBottom = height() - position.y();
     if (aboveBottom <= kBottomStrip) {
         return;
     }
-    if (picker_ == nullptr) {
+    if (sessions_ == nullptr) {
         showMessage(kNoPicker);
         return;
     }
-    if (std::exchange(picking_, false)) {
-        picker_->cancel();  // an earlier pick that was never answered gives way to this press
-    }
-    picking_ = true;
-    picker_->start(QCursor::pos());
-}
-
-void ModernColorWell::colorPicked(const ColorValue& color) {
-    if (!std::exchange(picking_, false)) {
-        return;
-    }
-    setColor(color);
-    if (delegate_ != nullptr) {
-        delegate_->colorChanged(color);
-    }
-    if (!applicationState_->isActive()) {
-        applicationState_->activate(window());
-        mouseDownToken_.reset();
+    // Any running pick, this well's or one asked for elsewhere, gives way to this press.
+    session_ = sessions_->start(
+        QCursor::pos(), [well = QPointer<ModernColorWell>(this)](const PickOutcome& outcome) {
+            if (well != nullptr) {
+                well->pickEnded(outcome);
+            }
+        });
+    if (!sessions_->isRunning(*session_)) {
+        session_.reset();  // it ended before start() returned
     }
 }
 
-void ModernColorWell::pickFailed() {
-    picking_ = false;
-}
-
-void ModernColorWell::pickUnavailable() {
-    if (std::exchange(picking_, false)) {
+void ModernColorWell::pickEnded(const PickOutcome& outcome) {
+    session_.reset();
+    switch (outcome.kind) {
+    case PickOutcome::Kind::Picked:
+        setColor(outcome.color);
+        emit colorPicked(outcome.color);
+        if (!applicationState_->isActive()) {
+            applicationState_->activate(window());
+            mouseDownToken_.reset();
+        }
+        break;
+    case PickOutcome::Kind::Unavailable:
         showMessage(kNoPicker);  // otherwise the press would seem to do nothing
+        break;
+    case PickOutcome::Kind::Failed:
+        break;
     }
 }
 

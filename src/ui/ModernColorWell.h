@@ -10,20 +10,20 @@
 
 #include "ActionlessLayerDelegate.h"
 #include "ColorValue.h"
+#include "PickSessions.h"
 #include "Scheduler.h"
 
 namespace hueloupe {
 
 class ApplicationState;
 class MessageOverlay;
-class ModernColorWellDelegate;
-class Picker;
 
-// The large view that shows the current colour. A press away from its bottom strip starts the
-// picker (the screen loupe) at the pointer; the picked colour is shown and handed to the
-// delegate. A text overlay shows a hint after set-up and short messages later.
+// The large view that shows the current colour. A press away from its bottom strip starts a
+// pick session (the screen loupe) at the pointer; the picked colour is shown and reported with
+// colorPicked. A text overlay shows a hint after set-up and short messages later.
 class ModernColorWell : public QWidget {
     Q_OBJECT
+    Q_PROPERTY(hueloupe::ColorValue color READ color WRITE setColor NOTIFY colorChanged)
 
 public:
     // A press must lie more than this far above the bottom edge to start the loupe.
@@ -35,10 +35,6 @@ public:
 
     explicit ModernColorWell(QWidget* parent = nullptr);
     ~ModernColorWell() override;
-
-    ModernColorWellDelegate* delegate() const { return delegate_; }
-    // Not owned; the well never keeps its delegate alive.
-    void setDelegate(ModernColorWellDelegate* delegate) { delegate_ = delegate; }
 
     const ColorValue& color() const { return color_; }
     void setColor(const ColorValue& color);
@@ -60,8 +56,18 @@ public:
     void setScheduler(Scheduler& scheduler) { scheduler_ = &scheduler; }
     void setApplicationState(ApplicationState& state) { applicationState_ = &state; }
 
-    // What a press starts; not owned. Without one a press says "no color picker".
-    void setPicker(Picker* picker);
+    // Where a press starts its pick; not owned. Without it a press says "no color picker".
+    void setPickSessions(PickSessions* sessions);
+
+public slots:
+    // Opens the loupe at the pointer, as Enter does.
+    void startPicking();
+
+signals:
+    // The colour shown changed, by setColor() or a pick.
+    void colorChanged(const hueloupe::ColorValue& color);
+    // The user picked a colour with the loupe; the well already shows it.
+    void colorPicked(const hueloupe::ColorValue& color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -80,11 +86,8 @@ private:
     void armExpiry(const QString& token, Scheduler::Duration delay);
     void expireMessage(const QString& token);
     void startMagnifier(QPointF position);
-    void colorPicked(const ColorValue& color);
-    void pickFailed();
-    void pickUnavailable();
+    void pickEnded(const PickOutcome& outcome);
 
-    ModernColorWellDelegate* delegate_ = nullptr;
     MessageOverlay* messageLayer_ = nullptr;  // a child widget, owned through Qt
     ActionlessLayerDelegate layerDelegate_;
     std::optional<QString> messageToken_;
@@ -93,8 +96,8 @@ private:
     ColorValue color_{0.0, 0.7082, 1.0, 1.0};
     Scheduler* scheduler_ = nullptr;
     ApplicationState* applicationState_ = nullptr;
-    QPointer<Picker> picker_;
-    bool picking_ = false;  // a session of this well's press is running
+    QPointer<PickSessions> sessions_;
+    std::optional<PickSessions::Id> session_;  // this well's pick, while it may be running
 };
 
 }  // namespace hueloupe

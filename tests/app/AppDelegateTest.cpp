@@ -18,6 +18,7 @@
 #include "MainWindow.h"
 #include "MessageOverlay.h"
 #include "ModernColorWell.h"
+#include "SettingsKeys.h"
 
 using namespace hueloupe;
 
@@ -32,11 +33,8 @@ constexpr ColorValue kWellInitial{0.0, 0.7082, 1.0, 1.0};  // the well's own, be
 const QString kFirstMenu = "#fee98d | hsla(49, 98%, 77%, 1.0)";
 enum class Road { Chip, Panel, Loupe, Paste, PastePlain };
 
-// The launched window with a counted beep.
 struct App : testing::LaunchedWindow {
-    explicit App(const QVariantMap& seeded = {}) : LaunchedWindow(seeded) {
-        controller.setBeep([this] { ++beeps; });
-    }
+    using LaunchedWindow::LaunchedWindow;
     CopyPopUpButton& button() const { return *ui.colorCopyButton; }
     // Row 1's and row 7's titles, the selected row, the tooltip, and the playground's output
     // when it is not row 7's title.
@@ -60,8 +58,6 @@ struct App : testing::LaunchedWindow {
                 action->trigger();
         }
     }
-
-    int beeps = 0;
 };
 
 }  // namespace
@@ -72,7 +68,7 @@ class AppDelegateTest : public QObject {
 private slots:
     // The eleven titles for one colour, each worked out by hand.
     void menuTitlesForOneColour() {
-        const App app({{AppDelegate::kLastColorKey, "#bce368"}});
+        const App app({{keys::kLastColor, "#bce368"}});
         QStringList titles;
         for (const FormatMenuItem* item : app.button().items()) titles << item->text();
         QCOMPARE(titles,
@@ -86,7 +82,7 @@ private slots:
         QTest::addColumn<QVariantMap>("seeded");
         QTest::addColumn<ColorValue>("well");
         QTest::addColumn<QString>("menu");
-        const QString c = AppDelegate::kLastColorKey, f = AppDelegate::kLastFormatterKey;
+        const QString c = keys::kLastColor, f = keys::kLastFormatter;
         QTest::newRow("nothing stored")
             << QVariantMap{} << kFirstLaunch << kFirstMenu + " | 0 | #fee98d";
         QTest::newRow("not a colour") << QVariantMap{{c, "nonsense"}} << kWellInitial
@@ -159,7 +155,7 @@ private slots:
         }
         QCOMPARE(app.ui.colorWell->color(), color);
         QCOMPARE(app.menu(), menu + " | 5 | #fee98d");
-        QCOMPARE(app.settings.stored().value(AppDelegate::kLastColorKey).toString(), hex);
+        QCOMPARE(app.settings.stored().value(keys::kLastColor).toString(), hex);
         QCOMPARE(app.writes(), hex.isEmpty() ? 0 : 1);
         QCOMPARE(app.ui.historyPalette->colors().front(), rgb255(188, 227, 104));
         QCOMPARE(app.beeps, hex.isEmpty() ? 1 : 0);
@@ -174,7 +170,7 @@ private slots:
         app.button().items().at(7)->trigger();
         QCOMPARE(QApplication::clipboard()->text(), copied);
         QCOMPARE(app.menu(), kFirstMenu + " | 7 | NSColor (Swift)");
-        QCOMPARE(app.settings.stored().value(AppDelegate::kLastFormatterKey),
+        QCOMPARE(app.settings.stored().value(keys::kLastFormatter),
                  QVariant("NSColor(SRGBRed: {r.}, green: {g.}, blue: {b.}, alpha: {a})"));
         QCOMPARE(app.ui.colorWell->messageLayer()->text(), QStringLiteral("copied"));
         QCOMPARE(app.ui.historyPalette->colors().front(), kFirstLaunch);

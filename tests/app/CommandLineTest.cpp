@@ -72,7 +72,9 @@ TEST(CommandLine, AnswersAtOnce) {
         {"--format hex", 2, "hueloupe: --format and --no-copy go with --pick\n"},
         {"--pick -platform", 2, "hueloupe: Qt's option -platform needs a value\n"},
         {accented, 2, "hueloupe: unknown option '" + accented.substr(0, 99) + "'\n"},
+        {"--pick --format=" + std::string(4097, 'x'), 2, "hueloupe: --format takes at most 4096"},
     };
+    EXPECT_FALSE(parse("--pick --format " + std::string(4096, 'x')).exitStatus);
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.substr(0, 40));
         const CommandLine line = parse(c.args);

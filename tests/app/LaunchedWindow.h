@@ -4,6 +4,7 @@
 #include <QVariantMap>
 
 #include "AppDelegate.h"
+#include "Clipboard.h"
 #include "ColorPanel.h"
 #include "FakeApplicationState.h"
 #include "FakePicker.h"
@@ -11,18 +12,20 @@
 #include "InterfaceLoader.h"
 #include "ManualScheduler.h"
 #include "ModernColorWell.h"
+#include "PickSessions.h"
 
 namespace hueloupe::testing {
 
 // The main window and its controller launched as main() builds them, among doubles: settings in
-// memory (seeded first), virtual time, a fake application and picker, a private colour panel.
+// memory (seeded first), virtual time, a fake application and picker, a private colour panel,
+// a counted beep.
 struct LaunchedWindow {
     explicit LaunchedWindow(const QVariantMap& seeded = {}) {
         AppDelegate::initialize(settings);
         for (const auto& [key, value] : seeded.asKeyValueRange()) settings.setObject(value, key);
         seedWrites = settings.writeCount();
         ui = loadInterface({settings, scheduler, application});
-        ui.colorWell->setPicker(&picker);
+        ui.colorWell->setPickSessions(&sessions);
         controller.connectOutlets(ui);
         controller.applicationWillFinishLaunching();
     }
@@ -31,9 +34,12 @@ struct LaunchedWindow {
     ManualScheduler scheduler;
     FakeApplicationState application;
     FakePicker picker;
+    PickSessions sessions{picker};
     ColorPanel panel;
+    SystemClipboard clipboard;
+    int beeps = 0;
     Interface ui;
-    AppDelegate controller{settings, panel};
+    AppDelegate controller{settings, panel, clipboard, [this] { ++beeps; }};
     int seedWrites = 0;  // the writes seeding took
 };
 

@@ -7,12 +7,16 @@
 #include <cstdio>
 
 #include "AppDelegate.h"
+#include "Clipboard.h"
+#include "ColorHistoryView.h"
+#include "CopyPopUpButton.h"
 #include "ColorHistory.h"
 #include "LaunchedWindow.h"
 #include "MainWindow.h"
 #include "ModernColorWell.h"
 #include "OneShotPick.h"
 #include "RequestedPicks.h"
+#include "SettingsKeys.h"
 
 using namespace hueloupe;
 
@@ -28,16 +32,34 @@ QString readBack(std::FILE* file) {
     return QString::fromUtf8(bytes);
 }
 
+// A clipboard that records what is copied and may keep nothing.
+struct RecordingClipboard final : Clipboard {
+    bool setText(const QString& text) override {
+        copied << text;
+        return keeps;
+    }
+    std::optional<QString> text() const override { return std::nullopt; }
+    QStringList copied;
+    bool keeps = true;
+};
+
 // The launched window, asked for picks by other launches.
 struct Window : testing::LaunchedWindow {
-    RequestedPicks requests{picker, controller, settings};
+    RequestedPicks requests{sessions, controller, settings};
     QStringList answers;  // "status text", in order
 
-    void request(const QString& format, bool copy = true) {
+    PickSessions::Id request(const QString& format, bool copy = true) {
         const auto answer = [this](int status, const QString& text) {
             answers << QStringLiteral("%1 %2").arg(status).arg(text);
         };
-        requests.request(format, copy, answer, QPointF(5, 6));
+        return requests.request(format, copy, answer, QPointF(5, 6));
+    }
+    void pressWell() {
+        QTest::mousePress(ui.colorWell, Qt::LeftButton, {}, QPoint(30, 30));
+        QTest::mouseRelease(ui.colorWell, Qt::LeftButton, {}, QPoint(30, 30));
+    }
+    int selectedRow() const {
+        return ui.colorCopyButton->items().indexOf(ui.colorCopyButton->selectedItem());
     }
 };
 
@@ -49,70 +71,89 @@ class PickTest : public QObject {
 private slots:
     void oneShot_data() {
         QTest::addColumn<QString>("asked");  // empty: no --format; "rgb({r}, {g}, {b})" is stored
-        QTest::addColumn<bool>("copy");
+        QTest::addColumn<int>("copy");       // 0 no copy, 1 copied and kept, 2 nobody keeps it
+        QTest::addColumn<bool>("fullOutput");
         QTest::addColumn<QString>("answer");  // "status|output|errors"
-        QTest::newRow("the last format") << "" << true << "0|rgb(51, 102, 204)\n|";
-        QTest::newRow("asked beats last, no copy") << "{h}° ünï" << false << "0|220° ünï\n|";
+        QTest::newRow("the last format") << "" << 1 << false << "0|rgb(51, 102, 204)\n|";
+        QTest::newRow("asked beats last, no copy") << "{h}° ünï" << 0 << false << "0|220° ünï\n|";
+        QTest::newRow("nobody keeps the copy")
+            << "{rr}" << 2 << false
+            << "0|33\n|hueloupe: nothing keeps the copied text once this command ends (no "
+               "clipboard manager, and the clipboard helper is missing or failed)\n";
+        QTest::newRow("output full")
+            << "{rr}" << 1 << true << "3||hueloupe: cannot write output: No space left on device\n";
         QTest::newRow("no picker")
-            << "hex" << true << "1||hueloupe: no colour picker is available\n";
+            << "{rr}" << 1 << false << "1||hueloupe: no colour picker is available\n";
     }
 
     // A pick prints, copies unless told not to, and records the colour and format; no picker
-    // prints an error and writes nothing. A late report of an ended session changes nothing.
+    // prints an error and writes nothing, and so does an output that cannot be written. A late
+    // report of an ended session changes nothing.
     void oneShot() {
         QFETCH(QString, asked);
-        QFETCH(bool, copy);
+        QFETCH(int, copy);
+        QFETCH(bool, fullOutput);
         QFETCH(QString, answer);
         InMemoryPreferences settings;
         AppDelegate::initialize(settings);
-        settings.setObject(QStringLiteral("rgb({r}, {g}, {b})"), AppDelegate::kLastFormatterKey);
+        settings.setObject(QStringLiteral("rgb({r}, {g}, {b})"), keys::kLastFormatter);
         const int writesBefore = settings.writeCount();
         testing::FakePicker picker;
-        QStringList copied;
+        PickSessions sessions(picker);
+        RecordingClipboard clipboard;
+        clipboard.keeps = copy != 2;
         const auto format = asked.isEmpty() ? std::nullopt : std::optional(asked.toStdString());
-        OneShotPick pick(
-            settings, picker, formatForPick(settings, format),
-            copy ? OneShotPick::Copy([&](const QString& t) { copied << t; }) : OneShotPick::Copy());
-        std::FILE *out = std::tmpfile(), *err = std::tmpfile();
+        OneShotPick pick(settings, sessions, formatForPick(settings, format),
+                         copy ? &clipboard : nullptr);
+        std::FILE *out = fullOutput ? std::fopen("/dev/full", "w") : std::tmpfile();
+        std::FILE* err = std::tmpfile();
         pick.setStreams(out, err);
         QList<int> statuses;
         connect(&pick, &OneShotPick::finished, this, [&](int status) { statuses << status; });
         pick.start(QPointF(40, 50));
-        const bool picked = answer.startsWith('0');
+        const bool picked = !answer.startsWith('1');
         picked ? picker.succeed(kBlue) : picker.refuse();
         picker.fail();
         QCOMPARE(statuses.size(), 1);
-        const QString printed = readBack(out);
+        const QString printed = fullOutput ? (std::fclose(out), QString()) : readBack(out);
         QCOMPARE(QStringList({QString::number(statuses[0]), printed, readBack(err)}).join('|'),
                  answer);
-        QCOMPARE(copied,
+        QCOMPARE(clipboard.copied,
                  copy && !printed.isEmpty() ? QStringList{printed.chopped(1)} : QStringList{});
-        if (!picked) {
+        if (printed.isEmpty()) {
             QCOMPARE(settings.writeCount(), writesBefore);
             return;
         }
-        QCOMPARE(settings.stored().value(AppDelegate::kLastColorKey), QVariant("#3366cc"));
-        QCOMPARE(settings.stored().value(AppDelegate::kLastFormatterKey),
+        QCOMPARE(settings.stored().value(keys::kLastColor), QVariant("#3366cc"));
+        QCOMPARE(settings.stored().value(keys::kLastFormatter),
                  QVariant(asked.isEmpty() ? "rgb({r}, {g}, {b})" : asked));
-        QCOMPARE(settings.stored().value(ColorHistory::kKey).toStringList().value(0), "#3366cc");
+        QCOMPARE(settings.stored().value(keys::kColorHistory).toStringList().value(0), "#3366cc");
     }
 
     // A pick done for another launch becomes current, records its format and is answered with
-    // its text; without copying, the clipboard is left alone.
+    // its text; without copying, the clipboard is left alone. A format no menu row has leaves
+    // the row the user chose; one a row has selects that row.
     void windowPicksForAnotherLaunch() {
         Window window;
+        window.ui.colorCopyButton->selectItem(window.ui.colorCopyButton->items().at(3));
         QGuiApplication::clipboard()->setText(QStringLiteral("before"));
-        window.request(QStringLiteral("rgb({r}, {g}, {b})"), false);
+        window.request(QStringLiteral("{h}"), false);
         window.picker.succeed(kBlue);
-        QCOMPARE(window.answers, QStringList{"0 rgb(51, 102, 204)"});
+        QCOMPARE(window.answers, QStringList{"0 220"});
         QCOMPARE(window.ui.colorWell->color(), kBlue);
-        QCOMPARE(window.settings.stored().value(AppDelegate::kLastFormatterKey),
-                 QVariant("rgb({r}, {g}, {b})"));
+        QCOMPARE(window.settings.stored().value(keys::kLastFormatter), QVariant("{h}"));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+        QCOMPARE(window.selectedRow(), 3);
+        window.controller.copySelectedColor();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("rgb(51, 102, 204)"));
+        window.request(QStringLiteral("hsl({h}, {s}%, {l}%)"));
+        window.picker.succeed(kBlue);
+        QCOMPARE(window.selectedRow(), 5);
     }
 
-    // Each request is answered once, whatever ends it; a session another request or a press
-    // replaces does not answer for the one that replaced it.
+    // Each request is answered once, whatever ends it. A press in the well takes over from a
+    // request and keeps the colour it picks; a request takes over from a press. A request whose
+    // caller has gone ends unanswered and leaves everything as it was.
     void everyRequestIsAnsweredOnce() {
         Window window;
         window.request("hex");
@@ -122,14 +163,24 @@ private slots:
         window.request("{rr}");
         window.request("{gg}");  // the earlier request gives way
         window.picker.succeed(kBlue);
-        window.picker.start(QPointF(1, 1));  // a press of the well, while nothing was asked
-        window.request("{bb}");              // takes over the press's session
+        window.pressWell();
+        window.request("{bb}");  // takes over the press's session
         window.picker.succeed(kBlue);
         window.request("{rr}");
-        window.picker.start(QPointF(1, 1));  // a press takes over from a request
-        window.picker.succeed(kBlue);
+        window.pressWell();  // takes over from the request
+        const ColorValue red{1, 0, 0, 1};
+        window.picker.succeed(red);
         QCOMPARE(window.answers,
                  QStringList({"1 ", "1 " + RequestedPicks::kNoPicker, "1 ", "0 66", "0 cc", "1 "}));
+        QCOMPARE(window.ui.colorWell->color(), red);
+        QCOMPARE(window.settings.stored().value(keys::kLastColor), QVariant("#ff0000"));
+
+        const int writes = window.settings.writeCount();
+        window.requests.cancel(window.request("{rr}"));
+        window.picker.succeed(kBlue);
+        QCOMPARE(window.answers.size(), 6);
+        QCOMPARE(window.ui.colorWell->color(), red);
+        QCOMPARE(window.settings.writeCount(), writes);
     }
 };
 

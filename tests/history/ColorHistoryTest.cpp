@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "InMemoryPreferences.h"
+#include "SettingsKeys.h"
 #include "SettingsPreferences.h"
 
 namespace hueloupe {
@@ -47,7 +48,7 @@ TEST(ColorHistoryTest, LoadsThenPushesOnlyNewColours) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         InMemoryPreferences preferences;
-        preferences.setObject(c.stored, ColorHistory::kKey);  // one write
+        preferences.setObject(c.stored, keys::kColorHistory);  // one write
         ColorHistory history(preferences);
         history.loadHistory();
         EXPECT_EQ(history.colors(), c.loaded);
@@ -60,10 +61,26 @@ TEST(ColorHistoryTest, LoadsThenPushesOnlyNewColours) {
                         c.loaded.begin() + std::min<std::size_t>(c.loaded.size(), 4));
         EXPECT_EQ(history.pushColor(c.pushed), changes);
         EXPECT_EQ(history.colors(), changes ? expected : c.loaded);
-        EXPECT_EQ(preferences.stored().value(ColorHistory::kKey),
+        EXPECT_EQ(preferences.stored().value(keys::kColorHistory),
                   changes ? QVariant(c.written) : c.stored);
         EXPECT_EQ(preferences.writeCount(), changes ? 2 : 1);
     }
+}
+
+// A colour with alpha or off the 8-bit grid is stored as a text that parses to another colour;
+// copying it again must still find it in the list rather than push the user's colours out.
+TEST(ColorHistoryTest, ColoursStoredInexactlyAreNotPushedTwice) {
+    InMemoryPreferences preferences;
+    ColorHistory history(preferences);
+    history.loadHistory();
+    const ColorValue offGrid{0.25, 200 / 340.0, 0.75, 1.0}, halfAlpha = hex(0xc86432, 0.5);
+    for (const ColorValue& color : {offGrid, offGrid, halfAlpha, offGrid, halfAlpha}) {
+        history.pushColor(color);
+    }
+    EXPECT_EQ(preferences.stringListForKey(keys::kColorHistory),
+              QStringList({"#c86432", "#4096bf", "#bce368", "#a1d5d3", "#7db8ec"}));
+    EXPECT_EQ(history.colors()[1], offGrid);
+    EXPECT_EQ(preferences.writeCount(), 2);
 }
 
 // Two processes, each with its own copy of the history, on one settings file: a push adds to
@@ -84,7 +101,7 @@ TEST(ColorHistoryTest, PushesFromTwoCopiesKeepEveryColour) {
     const std::vector<ColorValue> expected{green, blue, red, hex(0xbce368), hex(0xa1d5d3)};
     EXPECT_EQ(first.colors(), expected);
     EXPECT_EQ(second.colors(), expected);
-    EXPECT_EQ(SettingsPreferences(file).stringListForKey(ColorHistory::kKey),
+    EXPECT_EQ(SettingsPreferences(file).stringListForKey(keys::kColorHistory),
               QStringList({"#00ff00", "#3366cc", "#ff0000", "#bce368", "#a1d5d3"}));
     EXPECT_FALSE(second.pushColor(blue));
 }

@@ -8,6 +8,7 @@
 #include "ColorHistoryViewDelegate.h"
 #include "InMemoryPreferences.h"
 #include "Scenario.h"
+#include "SettingsKeys.h"
 
 namespace hueloupe {
 
@@ -41,7 +42,7 @@ class ColorHistoryViewTest : public QObject, public ColorHistoryViewDelegate {
     InMemoryPreferences preferences_;
 
     std::unique_ptr<ColorHistoryView> makeView(const QStringList& stored, QSize size) {
-        preferences_.setObject(stored, ColorHistory::kKey);
+        preferences_.setObject(stored, keys::kColorHistory);
         auto view = std::make_unique<ColorHistoryView>();
         view->resize(size);
         view->setPreferences(preferences_);

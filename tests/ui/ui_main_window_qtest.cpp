@@ -21,7 +21,7 @@
 #include "MainWindow.h"
 #include "MessageOverlay.h"
 #include "ModernColorWell.h"
-#include "ModernColorWellDelegate.h"
+#include "PickSessions.h"
 #include "UiTestSupport.h"
 
 using namespace hueloupe;
@@ -38,11 +38,13 @@ std::unique_ptr<ColorFormatter> formatter(const char* format) {
 // A 100 x 100 well (press/move Y: Y above its bottom) and a copy button with two formats
 // ("choose": the second), among fakes; "refuse": no picker available; keys as QKeySequence
 // spells them; "hint": the hint's text; "ring": the focus ring on the left.
-struct World final : ModernColorWellDelegate {
+struct World {
     ManualScheduler scheduler;
     FakeApplicationState app;
     FakePicker picker;
+    PickSessions sessions{picker};
     int heard = 0;
+    bool listening = true;
     QStringList sent;
     std::unique_ptr<ModernColorWell> well = std::make_unique<ModernColorWell>();
     std::unique_ptr<CopyPopUpButton> button = std::make_unique<CopyPopUpButton>();
@@ -52,8 +54,9 @@ struct World final : ModernColorWellDelegate {
         well->resize(100, 100);
         well->setScheduler(scheduler);
         well->setApplicationState(app);
-        well->setDelegate(this);
-        well->setPicker(&picker);
+        QObject::connect(well.get(), &ModernColorWell::colorPicked, well.get(),
+                         [this](const ColorValue& color) { colorPicked(color); });
+        well->setPickSessions(&sessions);
         button->resize(120, 22);
         button->setScheduler(scheduler);
         button->addItem(formatter("#{rr}{gg}{bb}"), "#00B5FF");
@@ -63,7 +66,7 @@ struct World final : ModernColorWellDelegate {
         });
     }
 
-    void colorChanged(const ColorValue& color) override {  // the well already shows it
+    void colorPicked(const ColorValue& color) {  // the well already shows it
         ++heard;
         QVERIFY(color == kPicked && well->color() == kPicked);
         QCOMPARE(well->grab().toImage().pixel(50, 50), makeSRGBColor(kPicked).rgb());
@@ -85,12 +88,13 @@ struct World final : ModernColorWellDelegate {
         } else if (verb == "inactive") {
             app.active = false;
         } else if (verb == "nodelegate") {
-            well->setDelegate(nullptr);
+            QObject::disconnect(well.get(), &ModernColorWell::colorPicked, nullptr, nullptr);
+            listening = false;
         } else if (verb == "nopicker") {
-            well->setPicker(nullptr);
+            well->setPickSessions(nullptr);
         } else if (verb == "pick") {
             picker.succeed(kPicked);
-            QVERIFY(well->color() == kPicked && heard == int(well->delegate() != nullptr));
+            QVERIFY(well->color() == kPicked && heard == int(listening));
         } else if (verb == "fail") {
             picker.fail();
             QVERIFY(well->color() != kPicked && heard == 0);
@@ -190,7 +194,7 @@ private slots:
         row("no picker available",
             "press 50; refuse; shown no color picker; 800 hidden no color picker");
         row("no picker handed in", "nopicker; press 50; shown no color picker");
-        row("pick without a delegate", "nodelegate; press 50; pick");
+        row("pick with nobody listening", "nodelegate; press 50; pick");
         row("destroyed well ends its session", "press 50; destroy; stops 1");
         row("steps of a destroyed well", "awake; inactive; 0 press 50; destroy; 3000 sessions 0");
         row("hint expires at 2.0 s", "awake; 1999 shown hint; 2000 hidden hint");

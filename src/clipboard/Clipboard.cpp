@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "Clipboard.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
+
+#include "ClipboardHandOff.h"
+
+namespace hueloupe {
+namespace {
+
+std::optional<QString> applicationClipboardText() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+    if (data == nullptr || !data->hasText()) {
+        return std::nullopt;
+    }
+    return data->text();
+}
+
+}  // namespace
+
+bool SystemClipboard::setText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+    return true;
+}
+
+std::optional<QString> SystemClipboard::text() const {
+    return applicationClipboardText();
+}
+
+bool LastingClipboard::setText(const QString& text) {
+    return handOffClipboardText(text).keeper != ClipboardHandOff::Keeper::Nobody;
+}
+
+std::optional<QString> LastingClipboard::text() const {
+    return applicationClipboardText();
+}
+
+}  // namespace hueloupe

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+#include <optional>
+
+namespace hueloupe {
+
+// Where copied colour text goes and pasted text comes from, as plain text.
+class Clipboard {
+public:
+    virtual ~Clipboard() = default;
+
+    // Puts text on the clipboard. False when nothing will keep it once this process has ended.
+    virtual bool setText(const QString& text) = 0;
+    // The plain text on the clipboard; nothing when it holds none.
+    virtual std::optional<QString> text() const = 0;
+};
+
+// The application's clipboard, for a process that keeps running (the window).
+class SystemClipboard final : public Clipboard {
+public:
+    bool setText(const QString& text) override;
+    std::optional<QString> text() const override;
+};
+
+// The clipboard for a command that ends after copying (hueloupe --pick): the text goes to a
+// clipboard manager or a helper that keeps serving it (handOffClipboardText).
+class LastingClipboard final : public Clipboard {
+public:
+    bool setText(const QString& text) override;
+    std::optional<QString> text() const override;
+};
+
+}  // namespace hueloupe
