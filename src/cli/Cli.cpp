@@ -50,7 +50,7 @@ public:
             fail();
         }
     }
-    // Flushes what stdio holds; true when everything written has gone out.
+    // Flushes what stdio holds; true when everything written so far has gone out.
     bool finish() {
         if (!failed_ && (std::fflush(stream_) != 0 || std::ferror(stream_))) {
             fail();
@@ -126,7 +126,9 @@ int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* ou
             convertOne(tooLong ? texts[i].substr(0, LineReader::kMaxLine) : texts[i], tooLong);
         }
     } else {
-        LineReader reader(in);
+        // Whatever has been answered goes out before waiting for more input, so the converter
+        // works as a filter; a file or a busy pipe is still read and written in large blocks.
+        LineReader reader(fileno(in), [&out] { return out.finish(); });
         while (!out.failed()) {
             const auto next = reader.next();
             if (!next) {
