@@ -82,6 +82,8 @@ TEST(CliConvert, ConvertsEachTextToOneLine) {
         {{"convert", "#BCE368", "tomato"}, "", {0, "#bce368\n#ff6347\n", ""}},
         {{"convert", "--format", "hsl({h},{s},{l})", "#bce368"}, "", {0, "hsl(79,69,65)\n", ""}},
         {{"convert", "--format={r} {a}", "hsla(0,100%,50%,.5)"}, "", {0, "255 0.5\n", ""}},
+        {{"convert", "--format", "hex", "red"}, "", {0, "#ff0000\n", ""}},
+        {{"convert", "--format=hsla"}, "red\n", {0, "hsla(0, 100%, 50%, 1.0)\n", ""}},
         {{"convert", "--", "--format"}, "", {1, "\n", "invalid CSS: --format\n"}},
         {{"convert", "junk", "#abc"}, "", {1, "\n#aabbcc\n", "invalid CSS: junk\n"}},
         {{"convert"}, "red\r\n\nblue", {1, "#ff0000\n\n#0000ff\n", "invalid CSS: \n"}},
