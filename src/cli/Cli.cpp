@@ -25,7 +25,7 @@ constexpr std::string_view kUsage =
     "         #rrggbb, rrggbb, #rgb, rgb[a](r, g, b[, a]), hsl[a](h, s%, l%[, a]) or a keyword,\n"
     "         and prints it through FMT, one line each, each as soon as its line is read.\n"
     "         FMT is a short name from the formats list (hex, hex3, hexbare, rgb, rgba, hsl,\n"
-    "         hsla, nscolor-swift, ...) or a format string; the default is hex, \"#{rr}{gg}{bb}\".\n"
+    "         hsla, nscolor-swift, ...) or a format string; by default hex, \"#{rr}{gg}{bb}\".\n"
     "         Text that is not a colour prints an empty line and \"invalid CSS: TEXT\" on\n"
     "         standard error.\n"
     "formats  lists the eleven output formats, each as its short name and its format string.\n"

@@ -105,7 +105,9 @@ TEST(CliConvert, AnswersEachLineAsItArrives) {
     ASSERT_EQ(pipe(in) + pipe(out), 0);
     const pid_t pid = fork();
     if (pid == 0) {
-        if (dup2(in[0], 0) < 0 || dup2(out[1], 1) < 0) _exit(126);
+        if (dup2(in[0], 0) < 0 || dup2(out[1], 1) < 0) {
+            _exit(126);
+        }
         for (const int fd : {in[0], in[1], out[0], out[1]}) close(fd);
         execl(HUELOUPE_CLI_PATH, HUELOUPE_CLI_PATH, "convert", nullptr);
         _exit(127);
@@ -117,9 +119,8 @@ TEST(CliConvert, AnswersEachLineAsItArrives) {
         std::string got;
         pollfd ready{out[0], POLLIN, 0};
         char block[64];
-        while (got.size() < std::strlen(answer) && poll(&ready, 1, 5000) == 1) {
-            const ssize_t n = read(out[0], block, sizeof block);
-            if (n <= 0) break;
+        for (ssize_t n; got.size() < std::strlen(answer) && poll(&ready, 1, 5000) == 1 &&
+                        (n = read(out[0], block, sizeof block)) > 0;) {
             got.append(block, std::size_t(n));
         }
         EXPECT_EQ(got, answer);
