@@ -23,8 +23,11 @@ constexpr std::string_view kUsage =
     "\n"
     "convert  reads each TEXT (or each line of standard input) as CSS colour text:\n"
     "         #rrggbb, rrggbb, #rgb, rgb[a](r, g, b[, a]), hsl[a](h, s%, l%[, a]) or a keyword,\n"
-    "         and prints it through FMT (default \"#{rr}{gg}{bb}\"), one line each. Text that is\n"
-    "         not a colour prints an empty line and \"invalid CSS: TEXT\" on standard error.\n"
+    "         and prints it through FMT, one line each, each as soon as its line is read.\n"
+    "         FMT is a short name from the formats list (hex, hex3, hexbare, rgb, rgba, hsl,\n"
+    "         hsla, nscolor-swift, ...) or a format string; by default hex, \"#{rr}{gg}{bb}\".\n"
+    "         Text that is not a colour prints an empty line and \"invalid CSS: TEXT\" on\n"
+    "         standard error.\n"
     "formats  lists the eleven output formats, each as its short name and its format string.\n"
     "\n"
     "Format strings: text with references in braces. {r} {g} {b} are 0-255, {h} is 0-360,\n"
@@ -50,7 +53,7 @@ public:
             fail();
         }
     }
-    // Flushes what stdio holds; true when everything written has gone out.
+    // Flushes what stdio holds; true when everything written so far has gone out.
     bool finish() {
         if (!failed_ && (std::fflush(stream_) != 0 || std::ferror(stream_))) {
             fail();
@@ -96,9 +99,9 @@ int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* ou
                 std::fputs("hueloupe-cli: --format needs a format string\n", err);
                 return 2;
             }
-            format = args[++i];
+            format = formatStringForName(args[++i]);
         } else if (!optionsDone && arg.starts_with("--format=")) {
-            format = arg.substr(9);
+            format = formatStringForName(arg.substr(9));
         } else {
             texts.push_back(arg);
         }
@@ -126,7 +129,9 @@ int convert(std::span<const std::string_view> args, std::FILE* in, std::FILE* ou
             convertOne(tooLong ? texts[i].substr(0, LineReader::kMaxLine) : texts[i], tooLong);
         }
     } else {
-        LineReader reader(in);
+        // Whatever has been answered goes out before waiting for more input, so the converter
+        // works as a filter; a file or a busy pipe is still read and written in large blocks.
+        LineReader reader(fileno(in), [&out] { return out.finish(); });
         while (!out.failed()) {
             const auto next = reader.next();
             if (!next) {

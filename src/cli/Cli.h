@@ -9,7 +9,8 @@ namespace hueloupe::cli {
 
 // Runs hueloupe-cli with the arguments after the program name; returns the exit status: 0,
 // 1 when a text was not a colour, 2 for a wrong command line, 3 when in could not be read or
-// out could not be written (out is flushed before run returns).
+// out could not be written. in is read through its file descriptor, not through stdio; out is
+// flushed before run waits for more of in, and before run returns.
 int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err);
 
 }  // namespace hueloupe::cli

@@ -1,25 +1,43 @@
 // SPDX-License-Identifier: MIT
 #include "LineReader.h"
 
+#include <poll.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstring>
 
 namespace hueloupe::cli {
 
+bool LineReader::waitUntilReadable(int timeoutMs) {
+    pollfd ready{fd_, POLLIN, 0};
+    int n;
+    while ((n = poll(&ready, 1, timeoutMs)) < 0 && errno == EINTR) {
+    }
+    return n != 0;  // a poll that fails lets the read itself tell what is wrong
+}
+
 bool LineReader::fill() {
     if (done_) {
         return false;
     }
+    if (beforeWaiting_ && !waitUntilReadable(0) && !beforeWaiting_()) {
+        done_ = true;
+        return false;
+    }
     begin_ = 0;
-    end_ = std::fread(block_.data(), 1, block_.size(), stream_);
-    if (end_ < block_.size() && std::ferror(stream_)) {
-        error_ = errno;  // the lines read so far are handed out, then nothing more
-        done_ = true;
+    ssize_t n;
+    while ((n = read(fd_, block_.data(), block_.size())) < 0) {
+        if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            waitUntilReadable(-1);  // a non-blocking descriptor handed in
+        } else if (errno != EINTR) {
+            error_ = errno;  // the lines read so far are handed out, then nothing more
+            break;
+        }
     }
-    if (end_ == 0) {
-        done_ = true;
-    }
-    return end_ > 0;
+    end_ = n > 0 ? static_cast<std::size_t>(n) : 0;
+    done_ = end_ == 0;
+    return !done_;
 }
 
 std::optional<LineReader::Line> LineReader::next() {

@@ -2,12 +2,15 @@
 // The converter as a process, its standard streams redirected.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -79,6 +82,8 @@ TEST(CliConvert, ConvertsEachTextToOneLine) {
         {{"convert", "#BCE368", "tomato"}, "", {0, "#bce368\n#ff6347\n", ""}},
         {{"convert", "--format", "hsl({h},{s},{l})", "#bce368"}, "", {0, "hsl(79,69,65)\n", ""}},
         {{"convert", "--format={r} {a}", "hsla(0,100%,50%,.5)"}, "", {0, "255 0.5\n", ""}},
+        {{"convert", "--format", "hex", "red"}, "", {0, "#ff0000\n", ""}},
+        {{"convert", "--format=hsla"}, "red\n", {0, "hsla(0, 100%, 50%, 1.0)\n", ""}},
         {{"convert", "--", "--format"}, "", {1, "\n", "invalid CSS: --format\n"}},
         {{"convert", "junk", "#abc"}, "", {1, "\n#aabbcc\n", "invalid CSS: junk\n"}},
         {{"convert"}, "red\r\n\nblue", {1, "#ff0000\n\n#0000ff\n", "invalid CSS: \n"}},
@@ -92,6 +97,39 @@ TEST(CliConvert, ConvertsEachTextToOneLine) {
         SCOPED_TRACE(c.args.back());
         expectOutcome(run(c.args, c.input), c.expected);
     }
+}
+
+// As a filter: each line piped in is answered before the next one is written.
+TEST(CliConvert, AnswersEachLineAsItArrives) {
+    int in[2], out[2];
+    ASSERT_EQ(pipe(in) + pipe(out), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (dup2(in[0], 0) < 0 || dup2(out[1], 1) < 0) {
+            _exit(126);
+        }
+        for (const int fd : {in[0], in[1], out[0], out[1]}) close(fd);
+        execl(HUELOUPE_CLI_PATH, HUELOUPE_CLI_PATH, "convert", nullptr);
+        _exit(127);
+    }
+    close(in[0]);
+    close(out[1]);
+    for (const auto& [line, answer] : {std::pair{"red\n", "#ff0000\n"}, {"blue\n", "#0000ff\n"}}) {
+        ASSERT_EQ(write(in[1], line, std::strlen(line)), ssize_t(std::strlen(line)));
+        std::string got;
+        pollfd ready{out[0], POLLIN, 0};
+        char block[64];
+        for (ssize_t n; got.size() < std::strlen(answer) && poll(&ready, 1, 5000) == 1 &&
+                        (n = read(out[0], block, sizeof block)) > 0;) {
+            got.append(block, std::size_t(n));
+        }
+        EXPECT_EQ(got, answer);
+    }
+    close(in[1]);
+    int wstatus = 0;
+    waitpid(pid, &wstatus, 0);
+    close(out[0]);
+    EXPECT_EQ(wstatus, 0);
 }
 
 // A write that fails (a full device) and a read that fails (a directory as standard input)

@@ -6,8 +6,8 @@ each should offer, run through bash (with bash-completion) and fish; zsh's is sy
 Usage: completion_test.py bash|fish|zsh COMPLETION_FILE FORMAT_NAME...
        completion_test.py formats HUELOUPE_CLI FORMAT_NAME...
 Exits 77 (skipped) when the shell, or bash-completion for bash, is not installed. The second
-form checks that `hueloupe-cli formats` lists every short name the completions offer; it is
-skipped while the converter lists no short names at all.
+form checks that the completions offer exactly the short names `hueloupe-cli formats` lists,
+in its order.
 """
 import os
 import shutil
@@ -62,15 +62,12 @@ def fish_script(completion, table):
 
 
 def check_formats(cli, names):
-    listed = set(subprocess.run([cli, "formats"], capture_output=True, text=True,
-                                check=True).stdout.split())
-    if not listed & set(names):
-        print("hueloupe-cli formats lists no short names yet: skipped")
-        return SKIP
-    missing = [name for name in names if name not in listed]
-    for name in missing:
-        print(f"the completions offer {name}, which hueloupe-cli formats does not list")
-    return 1 if missing else 0
+    listed = [line.split()[0] for line in subprocess.run(
+        [cli, "formats"], capture_output=True, text=True, check=True).stdout.splitlines()]
+    if listed != names:
+        print(f"the completions offer {names}, hueloupe-cli formats lists {listed}")
+        return 1
+    return 0
 
 
 def main():
