@@ -59,7 +59,7 @@ void AppDelegate::applicationWillFinishLaunching() {
         }
     }
     colorWell_->setDelegate(this);
-    historyPalette_->setDelegate(this);
+    connect(historyPalette_, &ColorHistoryView::colorSelected, this, &AppDelegate::colorSelected);
     colorPanel_->setColor(colorWell_->color());  // before the handler exists: stores nothing
     populateColorFormatChoices();
     connect(colorPanel_, &ColorPanel::colorChanged, this, &AppDelegate::colorPanelDidChange);

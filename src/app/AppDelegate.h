@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "ColorHistoryViewDelegate.h"
+#include "ColorValue.h"
 #include "ModernColorWellDelegate.h"
 
 class QClipboard;
@@ -29,9 +29,7 @@ struct Interface;
 // user's settings. The current colour lives in the colour panel; every change goes through
 // it and comes back through one handler that refreshes the well, the format menu, the
 // playground and "LastColor".
-class AppDelegate final : public QObject,
-                          public ModernColorWellDelegate,
-                          public ColorHistoryViewDelegate {
+class AppDelegate final : public QObject, public ModernColorWellDelegate {
     Q_OBJECT
 
 public:
@@ -63,7 +61,7 @@ public:
     void populateColorFormatChoices();
     void updateColorChoicePreviews();
 
-    void colorSelected(const ColorValue& color) override;
+    void colorSelected(const ColorValue& color);
     void colorChanged(const ColorValue& color) override;
     bool applyColorWithCSString(const QString& text);
     void copySelectedColor();

@@ -12,7 +12,6 @@
 #include "ChipGeometry.h"
 #include "ColorAdapters.h"
 #include "ColorHistoryViewAccessible.h"
-#include "ColorHistoryViewDelegate.h"
 
 namespace hueloupe {
 
@@ -86,11 +85,8 @@ std::optional<ColorValue> ColorHistoryView::chipColor(int index) const {
 }
 
 void ColorHistoryView::selectChip(int index) {
-    if (delegate_ == nullptr) {
-        return;
-    }
     if (const std::optional<ColorValue> color = colorAtIndex(index)) {
-        delegate_->colorSelected(*color);
+        emit colorSelected(*color);
     }
 }
 

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "ActionlessLayerDelegate.h"
 #include "ColorValue.h"
 #include "Scheduler.h"
 
@@ -50,7 +49,6 @@ public:
 
     // The overlay: null until set-up (or the first message).
     MessageOverlay* messageLayer() const { return messageLayer_; }
-    const ActionlessLayerDelegate& layerDelegate() const { return layerDelegate_; }
     const std::optional<QString>& messageToken() const { return messageToken_; }
     const std::optional<QString>& mouseDownToken() const { return mouseDownToken_; }
 
@@ -86,7 +84,6 @@ private:
 
     ModernColorWellDelegate* delegate_ = nullptr;
     MessageOverlay* messageLayer_ = nullptr;  // a child widget, owned through Qt
-    ActionlessLayerDelegate layerDelegate_;
     std::optional<QString> messageToken_;
     std::optional<QString> mouseDownToken_;
     std::optional<int> keyDown_;  // the Enter or Space key pressed here and not yet released
