@@ -202,8 +202,8 @@ private slots:
         row("overlay of a well narrower than its insets", "resize 30 100; awake; frame 20 12 0 42");
         row("copy: click within 0.3 s",
             "0 push; pushed 1; 299 sent; lift; pushed 0; sent #00B5FF; 1000 menu 0; sent #00B5FF");
-        row("copy: hold opens the menu", "0 push; 299 menu 0; 300 menu 1; lift; sent");
-        row("copy: choice selected before action", "0 push; 300 choose; sent rgb(0, 181, 255)");
+        row("copy: hold opens the menu; a choice is selected before the action",
+            "0 push; 299 menu 0; 300 menu 1; lift; sent; choose; sent rgb(0, 181, 255)");
         row("copy: two presses 0.1 s apart",
             "0 push; 50 lift; 100 push; 150 lift; 1000 menu 0; sent #00B5FF, #00B5FF");
         row("copy: a newer press owns the hold", "0 push; 200 push; 300 menu 0; 500 menu 1");
@@ -224,9 +224,10 @@ private slots:
             "#00B5FF");
         row("keys: Alt+Down opens the menu, a choice copies",
             "key button Alt+Down; menu 1; sent; choose; sent rgb(0, 181, 255)");
-        row("keys: the Menu key opens the menu", "key button Menu; menu 1");
-        row("keys: Down, Shift+Return and A do nothing",
-            "key button Down; key button Shift+Return; key button A; menu 0; sent");
+        row("keys: Down, Shift+Return and A do nothing; the Menu key opens the menu",
+            "key button Down; key button Shift+Return; key button A; menu 0; sent; key button "
+            "Menu; "
+            "menu 1");
         row("focus: a ring on the view with the focus",
             "ring well 0; ring button 0; focus well; ring well 1; ring button 0; focus button; "
             "ring well 0; ring button 1");
