@@ -52,25 +52,28 @@ class ColorHistoryViewTest : public QObject {
     }
 
 private slots:
-    // At any height, above, on or below the row, only x decides. A grey chip, a gap, another
-    // button or a view not yet set up selects nothing, and a press never changes the history.
+    // A chip's press area is its drawn span, edges included, at any height: above, on or below
+    // the row. A grey chip, a gap, another button or a view not yet set up selects nothing, and
+    // a press never changes the history.
     void pressSelectsByXAlone() {
-        const std::pair<double, int> presses[] = {{-0.5, -1}, {0, 0},     {26, 0},     {26.5, -1},
-                                                  {33, 1},    {59, 1},    {59.01, -1}, {99, 3},
-                                                  {158, 4},   {158.5, -1}};
         ColorHistoryView bare;
         listen(bare);
         for (const qsizetype count : {5, 3}) {
             const auto view = makeView(kFive.first(count), QSize(180, 80));
             const int writes = preferences_.writeCount();
-            for (const auto& [x, chip] : presses) {
-                selected_.clear();
-                sendMouse(&bare, true, {x, 13});
-                sendMouse(view.get(), true, {x, 60}, Qt::RightButton);
-                for (const double y : {0.0, 13.0, 53.0, 79.9}) sendMouse(view.get(), true, {x, y});
-                const bool hit = chip >= 0 && chip < count;
-                QCOMPARE(selected_,
-                         QList<ColorValue>(hit ? 4 : 0, hit ? kFiveValues[chip] : ColorValue{}));
+            for (int chip = 0; chip < 5; ++chip) {
+                const QRectF r = view->chipRect(chip);
+                for (const double x : {r.left() - 0.5, r.left(), r.right(), r.right() + 0.5}) {
+                    selected_.clear();
+                    sendMouse(&bare, true, {x, 13});
+                    sendMouse(view.get(), true, {x, 60}, Qt::RightButton);
+                    for (const double y : {0.0, 13.0, 53.0, 79.9}) {
+                        sendMouse(view.get(), true, {x, y});
+                    }
+                    const bool hit = r.left() <= x && x <= r.right() && chip < count;
+                    QCOMPARE(selected_, QList<ColorValue>(hit ? 4 : 0,
+                                                          hit ? kFiveValues[chip] : ColorValue{}));
+                }
             }
             QCOMPARE(preferences_.writeCount(), writes);
         }
