@@ -12,7 +12,6 @@
 #include "ChipGeometry.h"
 #include "ColorAdapters.h"
 #include "ColorHistoryViewAccessible.h"
-#include "ColorHistoryViewDelegate.h"
 
 namespace hueloupe {
 
@@ -87,9 +86,6 @@ std::optional<ColorValue> ColorHistoryView::chipColor(int index) const {
 
 void ColorHistoryView::selectChip(int index) {
     if (const std::optional<ColorValue> color = colorAtIndex(index)) {
-        if (delegate_ != nullptr) {
-            delegate_->colorSelected(*color);
-        }
         emit colorSelected(*color);
     }
 }

@@ -13,11 +13,10 @@ class QPainter;
 
 namespace hueloupe {
 
-class ColorHistoryViewDelegate;
 class Preferences;
 
 // The history as a row of five chips along the bottom edge. A press on a chip that holds a
-// colour reports that colour to the delegate; the view itself changes nothing on a click.
+// colour emits colorSelected with that colour; the view itself changes nothing on a click.
 // From the keyboard, Left, Right, Home and End move a focused chip, ringed while the view has
 // the focus, and Enter or Space selects it as a click does. Assistive tools see each chip as
 // a button of its own (ColorHistoryViewAccessible).
@@ -35,10 +34,6 @@ public:
     void setPreferences(Preferences& preferences);
     void awakeFromNib();
 
-    ColorHistoryViewDelegate* delegate() const { return delegate_; }
-    // Not owned; the delegate must outlive the view or be reset first.
-    void setDelegate(ColorHistoryViewDelegate* delegate) { delegate_ = delegate; }
-
     void pushColor(const ColorValue& color);
     std::optional<ColorValue> colorAtIndex(qsizetype index) const;
     // The colours of the history, newest first; none before setPreferences.
@@ -55,16 +50,14 @@ public:
     std::optional<ColorValue> chipColor(int index) const;
     // The chip the keyboard acts on, in 0 .. chipCount() - 1 (0 while there is none).
     int focusedChip() const { return focusedChip_; }
-    // What a click on chip i does: its colour, if any, goes to the delegate.
+    // What a click on chip i does: emits colorSelected with its colour, if it holds one.
     void selectChip(int index);
 
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 signals:
     void colorSelected(const hueloupe::ColorValue& color);
-
-public:
-    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -79,7 +72,6 @@ private:
     // One entry per chip after set-up: its colour, or nothing while it shows grey.
     std::vector<std::optional<ColorValue>> chips_;
     std::unique_ptr<ColorHistory> history_;
-    ColorHistoryViewDelegate* delegate_ = nullptr;
     int focusedChip_ = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "ColorFormatter.h"
+#include "CopyButtonPainting.h"
 #include "FocusRing.h"
 #include "FormatMenuItem.h"
 #include "Token.h"
@@ -16,7 +17,7 @@ namespace hueloupe {
 
 namespace {
 
-// The title frame inside the button, before the cell moves it 12 to the left.
+// The title frame inside the button, before the drawing moves it 12 to the left.
 constexpr qreal kTitleLeft = 16;
 
 bool opensMenu(const QKeyEvent& event) {
@@ -156,22 +157,18 @@ void CopyPopUpButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 QSize CopyPopUpButton::sizeHint() const {
-    const QFontMetrics metrics(CopyPopUpButtonCell::titleFont(
-        selected_ != nullptr ? selected_->representedObject() : nullptr));
+    const QFontMetrics metrics(
+        copyButtonTitleFont(selected_ != nullptr ? selected_->representedObject() : nullptr));
     const int titleWidth = metrics.horizontalAdvance(text());
-    return {static_cast<int>(kTitleLeft) + titleWidth +
-                static_cast<int>(CopyPopUpButtonCell::kCaretWidth),
-            22};
+    return {static_cast<int>(kTitleLeft + kCopyCaretWidth) + titleWidth, 22};
 }
 
 void CopyPopUpButton::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QRectF bounds = rect();
-    cell_.drawBorderAndBackground(painter, bounds);
-    const QRectF titleFrame(kTitleLeft, 0,
-                            bounds.width() - kTitleLeft - CopyPopUpButtonCell::kCaretWidth,
+    const QRectF titleFrame(kTitleLeft, 0, bounds.width() - kTitleLeft - kCopyCaretWidth,
                             bounds.height());
-    cell_.drawTitle(painter, text(), titleFrame,
+    paintCopyButton(painter, bounds, titleFrame, text(),
                     selected_ != nullptr ? selected_->representedObject() : nullptr, isDown(),
                     palette());
     if (hasFocus()) {

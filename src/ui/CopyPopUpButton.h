@@ -8,7 +8,6 @@
 #include <QPushButton>
 #include <QString>
 
-#include "CopyPopUpButtonCell.h"
 #include "Scheduler.h"
 
 class QMenu;
@@ -20,21 +19,18 @@ class FormatMenuItem;
 
 // The copy control: a click sends activated() on release; holding the press for 0.3 s opens
 // the menu of output formats instead, where choosing an item selects it and then sends
-// activated(). Drawn by CopyPopUpButtonCell: the selected item's title and a caret. From the
+// activated(). Drawn as the selected item's title and a caret (CopyButtonPainting.h). From the
 // keyboard, Space or Enter sends activated() and Alt+Down or the Menu key opens the menu;
 // assistive tools read "Copy" with the title, and the format as the description.
 class CopyPopUpButton : public QPushButton {
     Q_OBJECT
-    Q_PROPERTY(bool menuShown READ menuShown WRITE setMenuShown)
 
 public:
     explicit CopyPopUpButton(QWidget* parent = nullptr);
     ~CopyPopUpButton() override;
 
+    // Whether the menu was opened by a held press or the keyboard since the last press.
     bool menuShown() const { return menuShown_; }
-    void setMenuShown(bool shown) { menuShown_ = shown; }
-    const std::optional<QString>& mouseDownToken() const { return mouseDownToken_; }
-    void setMouseDownToken(std::optional<QString> token) { mouseDownToken_ = std::move(token); }
 
     // The menu of output formats; the button owns it.
     QMenu* itemMenu() const { return menu_; }
@@ -53,7 +49,6 @@ public:
     // Opens the menu below the button, as a held press does.
     void popUpMenu();
 
-    const CopyPopUpButtonCell& cell() const { return cell_; }
     // Where the 0.3 s step runs: handed in by the loader (tests put virtual time here). It
     // must be set before the first press, and outlive the button.
     void setScheduler(Scheduler& scheduler) { scheduler_ = &scheduler; }
@@ -74,7 +69,6 @@ private:
     void chooseItem(FormatMenuItem* item);
     void menuClosed();
 
-    CopyPopUpButtonCell cell_;
     QMenu* menu_;
     FormatMenuItem* selected_ = nullptr;
     std::optional<QString> mouseDownToken_;

@@ -34,7 +34,7 @@ Interface::Interface(Interface&&) noexcept = default;
 Interface& Interface::operator=(Interface&&) noexcept = default;
 Interface::~Interface() = default;
 
-Interface loadInterface(const Services& services, const AwakeObserver& observer) {
+Interface loadInterface(const Services& services) {
     Interface loaded;
     // Every object first.
     loaded.window = std::make_unique<MainWindow>();
@@ -55,13 +55,7 @@ Interface loadInterface(const Services& services, const AwakeObserver& observer)
     layOut(*loaded.window);
 
     // Then the set-up of the two views that need it: the colour well before the palette.
-    if (observer) {
-        observer(*loaded.colorWell, loaded);
-    }
     loaded.colorWell->awakeFromNib();
-    if (observer) {
-        observer(*loaded.historyPalette, loaded);
-    }
     loaded.historyPalette->awakeFromNib();
     return loaded;
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -43,14 +42,11 @@ struct Interface {
     ~Interface();
 };
 
-// Told of each view just before it receives awakeFromNib, with every outlet already set.
-using AwakeObserver = std::function<void(QWidget& view, const Interface& outlets)>;
-
 // Builds the main window from its interface description, sets the outlets, hands the views
 // their services, then sets up the colour well and after it the history palette
 // (awakeFromNib, in that order). The window is not shown. The playground window is left for
 // loadPlaygroundWindow.
-Interface loadInterface(const Services& services, const AwakeObserver& observer = {});
+Interface loadInterface(const Services& services);
 
 // Builds the playground window and sets its outlets, once: it costs nothing at launch until
 // the user asks for it.

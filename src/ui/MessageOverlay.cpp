@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPropertyAnimation>
 
-#include "ActionlessLayerDelegate.h"
 #include "OverlayGeometry.h"
 
 namespace hueloupe {
@@ -17,13 +16,11 @@ constexpr int kFontPixelSize = 16;
 
 }  // namespace
 
-MessageOverlay::MessageOverlay(const ActionlessLayerDelegate& layerDelegate, QWidget* parent)
-    : QWidget(parent),
-      layerDelegate_(layerDelegate),
-      fade_(new QPropertyAnimation(this, "presentedOpacity", this)) {
+MessageOverlay::MessageOverlay(QWidget* parent)
+    : QWidget(parent), fade_(new QPropertyAnimation(this, "presentedOpacity", this)) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
-    fade_->setDuration(fadeMs_);
+    fade_->setDuration(kFadeMs);
 }
 
 MessageOverlay::~MessageOverlay() = default;
@@ -43,10 +40,7 @@ QFont MessageOverlay::defaultFont() {
 void MessageOverlay::setText(const QString& text) {
     text_ = text;
     update();
-    if (layerDelegate_.actionForKey(u"contents") == LayerAction::standard && fadeMs_ > 0 &&
-        !isFading()) {
-        // A layer whose text changes are animated brings the new text in with a fade.
-        fade_->setDuration(fadeMs_);
+    if (textFadesIn_ && !isFading()) {
         fade_->setStartValue(0.0);
         fade_->setEndValue(opacity_);
         fade_->start();
@@ -84,11 +78,6 @@ void MessageOverlay::setOpacity(qreal opacity) {
         return;  // nothing moves
     }
     fade_->stop();
-    if (layerDelegate_.actionForKey(u"opacity") == LayerAction::none || fadeMs_ <= 0) {
-        setPresentedOpacity(opacity);
-        return;
-    }
-    fade_->setDuration(fadeMs_);
     fade_->setStartValue(presentedOpacity_);
     fade_->setEndValue(opacity);
     fade_->start();
@@ -96,10 +85,6 @@ void MessageOverlay::setOpacity(qreal opacity) {
 
 bool MessageOverlay::isFading() const {
     return fade_->state() == QAbstractAnimation::Running;
-}
-
-void MessageOverlay::setFadeDuration(int milliseconds) {
-    fadeMs_ = milliseconds;
 }
 
 void MessageOverlay::setPresentedOpacity(qreal opacity) {

@@ -10,19 +10,17 @@ class QPropertyAnimation;
 
 namespace hueloupe {
 
-class ActionlessLayerDelegate;
-
-// The text layer over the colour well. Before a property changes it asks its layer delegate
-// for the action: no action shows the new value at once, the standard action fades it
-// (only opacity is animated). Mouse events pass through to the well below.
+// The text layer over the colour well. Opacity changes fade; new text fades in too unless
+// textFadesIn is off, when it shows at once. Mouse events pass through to the well below.
 class MessageOverlay final : public QWidget {
     Q_OBJECT
     Q_PROPERTY(qreal presentedOpacity READ presentedOpacity WRITE setPresentedOpacity)
+    Q_PROPERTY(bool textFadesIn READ textFadesIn WRITE setTextFadesIn)
 
 public:
-    static constexpr int kDefaultFadeMs = 250;
+    static constexpr int kFadeMs = 250;
 
-    MessageOverlay(const ActionlessLayerDelegate& layerDelegate, QWidget* parent);
+    explicit MessageOverlay(QWidget* parent);
     ~MessageOverlay() override;
 
     // "Helvetica Neue" bold when the system has it, otherwise its bold sans-serif; 16 px.
@@ -30,12 +28,13 @@ public:
 
     QString text() const { return text_; }
     void setText(const QString& text);
+    bool textFadesIn() const { return textFadesIn_; }
+    void setTextFadesIn(bool fades) { textFadesIn_ = fades; }
 
     bool isWrapped() const { return wrapped_; }
     void setWrapped(bool wrapped);
     bool truncatesAtEnd() const { return truncatesAtEnd_; }
     void setTruncatesAtEnd(bool truncates);
-    QColor textColor() const { return textColor_; }
     void setTextColor(const QColor& color);
 
     // The frame in the parent's bottom-up coordinates (see OverlayGeometry.h).
@@ -50,23 +49,19 @@ public:
     qreal presentedOpacity() const { return presentedOpacity_; }
     bool isFading() const;
 
-    int fadeDuration() const { return fadeMs_; }
-    void setFadeDuration(int milliseconds);
-
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void setPresentedOpacity(qreal opacity);
 
-    const ActionlessLayerDelegate& layerDelegate_;
     QPropertyAnimation* fade_;
     QString text_;
     QColor textColor_;
     QRectF frame_;
     qreal opacity_ = 1.0;
     qreal presentedOpacity_ = 1.0;
-    int fadeMs_ = kDefaultFadeMs;
+    bool textFadesIn_ = true;
     bool wrapped_ = false;
     bool truncatesAtEnd_ = false;
 };

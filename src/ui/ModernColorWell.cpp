@@ -80,7 +80,8 @@ void ModernColorWell::setupLayers() {
 
 void ModernColorWell::makeOverlay() {
     delete messageLayer_;  // a second set-up replaces the overlay
-    messageLayer_ = new MessageOverlay(layerDelegate_, this);
+    messageLayer_ = new MessageOverlay(this);
+    messageLayer_->setTextFadesIn(false);  // a new message shows at once; only hiding fades
     messageLayer_->setText(kHint);
     messageLayer_->setFont(MessageOverlay::defaultFont());
     messageLayer_->setTextColor(makeSRGBColor(kOverlayTextColor));

@@ -8,7 +8,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "ActionlessLayerDelegate.h"
 #include "ColorValue.h"
 #include "PickSessions.h"
 #include "Scheduler.h"
@@ -46,7 +45,6 @@ public:
 
     // The overlay: null until set-up (or the first message).
     MessageOverlay* messageLayer() const { return messageLayer_; }
-    const ActionlessLayerDelegate& layerDelegate() const { return layerDelegate_; }
     const std::optional<QString>& messageToken() const { return messageToken_; }
     const std::optional<QString>& mouseDownToken() const { return mouseDownToken_; }
 
@@ -89,7 +87,6 @@ private:
     void pickEnded(const PickOutcome& outcome);
 
     MessageOverlay* messageLayer_ = nullptr;  // a child widget, owned through Qt
-    ActionlessLayerDelegate layerDelegate_;
     std::optional<QString> messageToken_;
     std::optional<QString> mouseDownToken_;
     std::optional<int> keyDown_;  // the Enter or Space key pressed here and not yet released
