@@ -4,6 +4,8 @@
 #include <QDBusConnectionInterface>
 #include <QDBusError>
 
+#include "DesktopApplication.h"
+
 namespace hueloupe {
 namespace {
 
@@ -37,7 +39,9 @@ void PickReply::answer(int status, const QString& text) const {
 }
 
 SingleInstance::SingleInstance(QObject* parent)
-    : QObject(parent), bus_(QDBusConnection::sessionBus()) {}
+    : QObject(parent), bus_(QDBusConnection::sessionBus()) {
+    new DesktopApplication(*this);  // owned through Qt, exported with this object
+}
 
 SingleInstance::~SingleInstance() {
     if (claimed_) {
@@ -56,7 +60,8 @@ SingleInstance::Claim SingleInstance::claim() {
     }
     // The object first, so that a caller who finds the name finds the object too.
     const QString path = QString::fromLatin1(kInstancePath);
-    if (!bus_.registerObject(path, this, QDBusConnection::ExportAllSlots)) {
+    if (!bus_.registerObject(path, this,
+                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAdaptors)) {
         return Claim::NoBus;
     }
     const auto reply = daemon->registerService(QString::fromLatin1(kInstanceService),
@@ -76,7 +81,7 @@ void SingleInstance::setPickHandler(PickHandler handler) {
 }
 
 void SingleInstance::Activate() {
-    emit activateRequested();
+    emit activateRequested({});
 }
 
 int SingleInstance::Pick(const QString& format, bool copy, const QDBusMessage& call,

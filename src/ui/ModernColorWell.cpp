@@ -180,6 +180,10 @@ void ModernColorWell::focusOutEvent(QFocusEvent* event) {
     QWidget::focusOutEvent(event);
 }
 
+void ModernColorWell::startPickAtPointer() {
+    startMagnifier(kKeyPressPosition);
+}
+
 void ModernColorWell::startMagnifier(QPointF position) {
     const qreal aboveBottom = height() - position.y();
     if (aboveBottom <= kBottomStrip) {

@@ -62,6 +62,8 @@ public:
 
     // What a press starts; not owned. Without one a press says "no color picker".
     void setPicker(Picker* picker);
+    // Starts the loupe at the pointer as a press in the well would (the desktop's pick action).
+    void startPickAtPointer();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
