@@ -175,6 +175,9 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
                 return usageError("Qt's option " + std::string(arg) + " needs a value");
             }
             options.platformGiven = options.platformGiven || option->name == "platform";
+            if (option->name == "display") {
+                options.display = argv[i + 1];
+            }
             i += option->takesValue ? 1 : 0;
         } else if (!isJoinedQtOption(arg)) {
             const bool isOption = arg.starts_with('-') && arg.size() > 1;

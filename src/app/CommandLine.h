@@ -13,9 +13,10 @@ inline constexpr int kMaxFormatLength = 4096;
 struct LaunchOptions {
     enum class Mode { Window, Pick };
     Mode mode = Mode::Window;
-    std::optional<std::string> format;  // for a pick: its format string; none: the last one used
-    bool copy = true;                   // for a pick: also put the text on the clipboard
-    bool platformGiven = false;         // Qt's -platform option was given
+    std::optional<std::string> format;   // for a pick: its format string; none: the last one used
+    bool copy = true;                    // for a pick: also put the text on the clipboard
+    bool platformGiven = false;          // Qt's -platform option was given
+    std::optional<std::string> display;  // Qt's -display option: the X display to open
 };
 
 // The command line read before any display is opened. When exitStatus is set the program stops

@@ -16,8 +16,10 @@ struct InstanceAnswer {
 };
 
 // Hands the command line's request to a running instance on the session bus: a window is its
-// window raised (Activate), a pick is done there (Pick) and waited for. Nothing when no instance
-// runs or there is no session bus: this process then does the work itself.
+// window raised (the desktop's Activate, with this launch's activation token), a pick is done
+// there (Pick) and waited for. Nothing when no instance runs, there is no session bus, or the
+// name's owner answers what no instance would (an error, a status other than 0 or 1, more than
+// one line or 4096 characters): this process then does the work itself.
 std::optional<InstanceAnswer> tryHandOff(const LaunchOptions& command);
 
 }  // namespace hueloupe

@@ -8,6 +8,8 @@
 
 #include "CommandLine.h"
 
+#include "DesktopApplication.h"
+
 namespace hueloupe {
 struct PickReply::Pending {
     Pending(const QDBusConnection& bus, const QDBusMessage& call) : bus(bus), call(call) {}
@@ -62,7 +64,9 @@ void PickReply::whenCallerLeaves(std::function<void()> left) const {
 }
 
 SingleInstance::SingleInstance(QObject* parent)
-    : QObject(parent), bus_(QDBusConnection::sessionBus()) {}
+    : QObject(parent), bus_(QDBusConnection::sessionBus()) {
+    new DesktopApplication(*this);  // owned through Qt, exported with this object
+}
 
 SingleInstance::~SingleInstance() {
     if (claimed_) {
@@ -81,7 +85,8 @@ SingleInstance::Claim SingleInstance::claim() {
     }
     // The object first, so that a caller who finds the name finds the object too.
     const QString path = QString::fromLatin1(kInstancePath);
-    if (!bus_.registerObject(path, this, QDBusConnection::ExportAllSlots)) {
+    if (!bus_.registerObject(path, this,
+                             QDBusConnection::ExportAllSlots | QDBusConnection::ExportAdaptors)) {
         return Claim::NoBus;
     }
     const auto reply = daemon->registerService(QString::fromLatin1(kInstanceService),
@@ -101,7 +106,7 @@ void SingleInstance::setPickHandler(PickHandler handler) {
 }
 
 void SingleInstance::Activate() {
-    emit activateRequested();
+    emit activateRequested({});
 }
 
 int SingleInstance::Pick(const QString& format, bool copy, const QDBusMessage& call,

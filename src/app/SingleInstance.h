@@ -41,7 +41,8 @@ private:
 };
 
 // This process as the one instance: it owns kInstanceService and answers Activate() and
-// Pick(format: s, copy: b) -> (status: i, text: s). Pick's reply waits for the pick handler's
+// Pick(format: s, copy: b) -> (status: i, text: s), and on the same object the desktop's
+// org.freedesktop.Application (DesktopApplication). Pick's reply waits for the pick handler's
 // answer. Without a session bus, claim() says so and the process simply runs alone.
 class SingleInstance : public QObject {
     Q_OBJECT
@@ -64,7 +65,10 @@ public slots:  // on the bus
     int Pick(const QString& format, bool copy, const QDBusMessage& call, QString& text);
 
 signals:
-    void activateRequested();
+    // The window is wanted in front; the token (maybe empty) lets the desktop allow it.
+    void activateRequested(const QString& activationToken);
+    // The desktop's "pick" action: a pick in the window, as a press in the colour well starts.
+    void pickActionRequested(const QString& activationToken);
 
 private:
     QDBusConnection bus_;

@@ -11,6 +11,7 @@
 #include "CommandLine.h"
 #include "InstanceClient.h"
 #include "InterfaceLoader.h"
+#include "LaunchFeedback.h"
 #include "MainWindow.h"
 #include "ModernColorWell.h"
 #include "NoDisplay.h"
@@ -88,7 +89,12 @@ int runWindow(const LaunchOptions& options) {
         reply.whenCallerLeaves([&requestedPicks, id] { requestedPicks.cancel(id); });
     });
     QObject::connect(&instance, &SingleInstance::activateRequested, loaded.window.get(),
-                     [&loaded] { makeKeyAndOrderFront(*loaded.window); });
+                     [&loaded](const QString& token) { raiseForLaunch(*loaded.window, token); });
+    QObject::connect(&instance, &SingleInstance::pickActionRequested, loaded.colorWell,
+                     [&loaded](const QString& token) {
+                         endLaunchFeedback(token);
+                         loaded.colorWell->startPicking();
+                     });
 
     controller.applicationWillFinishLaunching();
     const int status = QApplication::exec();
@@ -104,6 +110,9 @@ int main(int argc, char** argv) {
         std::fputs(commandLine.output.c_str(), stdout);
         std::fputs(commandLine.error.c_str(), stderr);
         return *commandLine.exitStatus;
+    }
+    if (commandLine.options.display) {  // the display Qt opens, and the one our helpers reach
+        qputenv("DISPLAY", QByteArray::fromStdString(*commandLine.options.display));
     }
     exitCleanlyWithoutDisplay(commandLine.options.platformGiven);
 

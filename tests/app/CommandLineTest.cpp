@@ -32,11 +32,12 @@ TEST(CommandLine, StartsWithTheOptionsGiven) {
         LaunchOptions expected;
     } cases[] = {
         {"", {}},
-        {"--pick --format rgb", {Mode::Pick, "rgb({r}, {g}, {b})", true, false}},
+        {"--pick --format rgb", {Mode::Pick, "rgb({r}, {g}, {b})", true, false, {}}},
         {"--format=hsla --no-copy --pick",
-         {Mode::Pick, "hsla({h}, {s}%, {l}%, {a})", false, false}},
-        {"--pick --format --no-copy", {Mode::Pick, "--no-copy", true, false}},
-        {"--platform xcb -style=fusion -reverse", {Mode::Window, {}, true, true}},
+         {Mode::Pick, "hsla({h}, {s}%, {l}%, {a})", false, false, {}}},
+        {"--pick --format --no-copy", {Mode::Pick, "--no-copy", true, false, {}}},
+        {"--platform xcb -style=fusion --display :7 -reverse",
+         {Mode::Window, {}, true, true, ":7"}},
         {"-style --pick", {}},  // the style is named "--pick"
     };
     for (const auto& c : cases) {
@@ -44,7 +45,7 @@ TEST(CommandLine, StartsWithTheOptionsGiven) {
         const CommandLine line = parse(c.args);
         ASSERT_FALSE(line.exitStatus) << line.error;
         const auto tie = [](const LaunchOptions& o) {
-            return std::tie(o.mode, o.format, o.copy, o.platformGiven);
+            return std::tie(o.mode, o.format, o.copy, o.platformGiven, o.display);
         };
         EXPECT_EQ(tie(line.options), tie(c.expected));
         EXPECT_TRUE(line.output.empty() && line.error.empty());

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 // Plays a hueloupe launch on the session bus, for instance_test.py.
 // "instance_probe serve" claims the name and prints how it went ("Claimed", "Taken", "NoBus");
-// while it runs it prints "activated" for each Activate and answers a Pick after a turn of the
-// event loop: status 0 with "FORMAT copy" or "FORMAT print", status 1 for the format "cancel",
-// and no answer at all for "drop". Any other arguments are a hueloupe command line: a window
-// claims the name or hands off to the running instance, a pick hands off; it prints "claimed",
-// "answer STATUS TEXT" or "alone".
+// while it runs it prints "activated TOKEN" for each Activate, "pick TOKEN" for the desktop's
+// pick action, and answers a Pick after a turn of the event loop: status 0 with "FORMAT copy" or
+// "FORMAT print", status 1 for the format "cancel", no answer at all for "drop", status N with
+// TEXT for "status N TEXT", and N letters for "long N". "instance_probe impostor" holds the
+// name with a Pick that answers one string. Any other arguments are a hueloupe command line: a
+// window claims the name or hands off to the running instance, a pick hands off; it prints
+// "claimed", "answer STATUS TEXT" or "alone".
 #include <QCoreApplication>
+#include <QDBusConnection>
 #include <QTimer>
 #include <cstdio>
 #include <string_view>
@@ -29,13 +32,27 @@ void answerLater(const PickRequest& request, const PickReply& reply) {
         return;
     }
     QTimer::singleShot(0, [request, reply] {
-        if (request.format == u"cancel") {
+        if (request.format.startsWith(u"status ")) {
+            reply.answer(request.format.section(u' ', 1, 1).toInt(),
+                         request.format.section(u' ', 2));
+        } else if (request.format.startsWith(u"long ")) {
+            reply.answer(0, QString(request.format.section(u' ', 1).toInt(), u'y'));
+        } else if (request.format == u"cancel") {
             reply.answer(1);
         } else {
             reply.answer(0, request.format + QLatin1String(request.copy ? " copy" : " print"));
         }
     });
 }
+
+// Holds the name with an object that answers a Pick as no instance would.
+class Impostor : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.hueloupe.Hueloupe")
+
+public slots:
+    QString Pick(const QString& /*format*/, bool /*copy*/) { return QStringLiteral("#ff0000"); }
+};
 
 }  // namespace
 
@@ -50,8 +67,19 @@ int main(int argc, char** argv) {
             return 0;
         }
         QObject::connect(&instance, &SingleInstance::activateRequested,
-                         [] { say(QStringLiteral("activated")); });
+                         [](const QString& token) { say(QStringLiteral("activated ") + token); });
+        QObject::connect(&instance, &SingleInstance::pickActionRequested,
+                         [](const QString& token) { say(QStringLiteral("pick ") + token); });
         instance.setPickHandler(answerLater);
+        return QCoreApplication::exec();
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "impostor") {
+        Impostor impostor;
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        bus.registerObject(QString::fromLatin1(kInstancePath), &impostor,
+                           QDBusConnection::ExportAllSlots);
+        say(bus.registerService(QString::fromLatin1(kInstanceService)) ? QStringLiteral("Claimed")
+                                                                       : QStringLiteral("Taken"));
         return QCoreApplication::exec();
     }
     const LaunchOptions options = parseCommandLine(argc, argv).options;
@@ -66,3 +94,5 @@ int main(int argc, char** argv) {
     }
     return 0;
 }
+
+#include "instance_probe.moc"

@@ -3,11 +3,14 @@
 """One running instance, with real processes on a private session bus.
 
 Usage: instance_test.py INSTANCE_PROBE
-A second launch raises the first instead of starting; a pick asked of the first gets the answer
-the first gives; without a session bus every launch starts alone.
+A second launch raises the first instead of starting, handing on its activation token; the
+desktop's own interface raises it or starts its pick action; a pick asked of the first gets the
+answer the first gives; an owner of the name that answers what no instance would, or does not
+answer, is no instance; without a session bus every launch starts alone.
 """
 import os
 import selectors
+import signal
 import subprocess
 import sys
 import time
@@ -20,6 +23,14 @@ class Failure(Exception):
 def run(probe, *args, env=None):
     result = subprocess.run([probe, *args], env=env, capture_output=True, text=True, timeout=20)
     return result.stdout.strip()
+
+
+def desktop_call(method, *args):
+    """Calls the desktop's interface of the running instance, as a launcher does."""
+    subprocess.run(["gdbus", "call", "--session", "--dest", "org.hueloupe.Hueloupe",
+                    "--object-path", "/org/hueloupe/Hueloupe", "--method",
+                    f"org.freedesktop.Application.{method}", *args],
+                   check=True, capture_output=True, timeout=20)
 
 
 def read_line(process, timeout=8.0):
@@ -37,6 +48,8 @@ def main(probe):
     first = None
     try:
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = read_line(bus)
+        for variable in ("XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"):
+            os.environ.pop(variable, None)
         first = subprocess.Popen([probe, "serve"], stdout=subprocess.PIPE, text=True)
         if read_line(first) != "Claimed":
             raise Failure("the first instance did not claim the name")
@@ -48,13 +61,34 @@ def main(probe):
             (["--pick"], "answer 0  copy"),
             (["--pick", "--format", "cancel"], "answer 1 "),
             (["--pick", "--format", "drop"], "answer 1 "),
+            # What no instance answers is not trusted: this process picks itself.
+            (["--pick", "--format", "status 2 "], "alone"),
+            (["--pick", "--format", "status -1 "], "alone"),
+            (["--pick", "--format", "status 0 a\nb"], "alone"),
+            (["--pick", "--format", "long 4097"], "alone"),
+            (["--pick", "--format", "long 4096"], "answer 0 " + "y" * 4096),
         ]
         for args, expected in cases:
             said = run(probe, *args)
             if said != expected.strip():
-                raise Failure(f"{args[:3]}: said {said!r}, not {expected.strip()!r}")
+                raise Failure(f"{str(args)[:60]}: said {said[:40]!r}, "
+                              f"not {expected.strip()[:40]!r}")
             if "--pick" not in args and read_line(first) != "activated":
                 raise Failure(f"{args}: the first instance was not activated")
+        # The launch's token reaches the running window, from either variable.
+        for variable in ("XDG_ACTIVATION_TOKEN", "DESKTOP_STARTUP_ID"):
+            run(probe, env=dict(os.environ, **{variable: "tok_TIME42"}))
+            if read_line(first) != "activated tok_TIME42":
+                raise Failure(f"{variable} was not handed to the running window")
+        # A launcher's calls: an unknown action is ignored, a token it could not use is dropped.
+        desktop_call("ActivateAction", "frobnicate", "@av []", "{}")
+        for call, expected in [
+                (("ActivateAction", "pick", "@av []", "{'desktop-startup-id': <'id-1'>}"),
+                 "pick id-1"),
+                (("Open", "@as []", "{'activation-token': <'a b'>}"), "activated")]:
+            desktop_call(*call)
+            if read_line(first) != expected:
+                raise Failure(f"{call[:2]}: the first did not say {expected!r}")
         if run(probe, "serve") != "Taken":
             raise Failure("a second instance took the name")
         first.terminate()
@@ -67,6 +101,19 @@ def main(probe):
             time.sleep(0.05)
         if run(probe, "--pick") != "alone":
             raise Failure("a pick with no instance on the bus did not run alone")
+        impostor = subprocess.Popen([probe, "impostor"], stdout=subprocess.PIPE, text=True)
+        try:
+            if read_line(impostor) != "Claimed":
+                raise Failure("the impostor did not take the name")
+            for args in ([], ["--pick"]):
+                if run(probe, *args) != "alone":
+                    raise Failure(f"{args}: an impostor's answer was trusted")
+            impostor.send_signal(signal.SIGSTOP)  # a hung owner: not waited for
+            if run(probe, "--pick") != "alone":
+                raise Failure("a pick waited for a stopped owner")
+        finally:
+            impostor.kill()
+            impostor.wait(timeout=10)
         no_bus = dict(os.environ, DBUS_SESSION_BUS_ADDRESS="unix:path=/nonexistent/bus")
         for args, expected in [(["serve"], "NoBus"), ([], "alone"), (["--pick"], "alone")]:
             if run(probe, *args, env=no_bus) != expected:

@@ -30,4 +30,28 @@ check 1 "$nodisplay" "DISPLAY=:$free" --pick --format hex
 check 1 "$nodisplay" "QT_QPA_PLATFORM=xcb DISPLAY=:$free"
 check 1 "$nodisplay" "" -platform xcb
 check 2 "hueloupe: unknown option '--frobnicate'" "DISPLAY=:$free" --frobnicate
+check 1 "$nodisplay" "" -display ":$free"
+
+# Qt's -display names the display when DISPLAY is unset: the app opens on it and runs until ended.
+if command -v Xvfb >/dev/null; then
+    dir=$(mktemp -d)
+    Xvfb -displayfd 3 -nolisten tcp 3>"$dir/display" 2>/dev/null &
+    server=$!
+    tries=0
+    while [ ! -s "$dir/display" ] && [ $tries -lt 100 ]; do sleep 0.1; tries=$((tries + 1)); done
+    for args in "-display" "--display"; do
+        env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE \
+            XDG_CONFIG_HOME="$dir" DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent/bus \
+            timeout 2 "$app" $args ":$(cat "$dir/display")" >/dev/null 2>"$dir/err"
+        got=$?
+        if [ $got != 124 ]; then
+            echo "FAIL: $args with DISPLAY unset: status $got, not still running"
+            head -n 5 "$dir/err"
+            failed=1
+        fi
+    done
+    kill "$server"
+    wait "$server"
+    rm -rf "$dir"
+fi
 exit $failed

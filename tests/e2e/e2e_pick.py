@@ -154,6 +154,13 @@ def case_running_instance(app):
         print(f"  a second launch ended after {time.monotonic() - started:.2f} s")
         shown = xdotool("search", "--onlyvisible", "--name", "^Hueloupe$")
         expect("windows after a second launch", shown, [own])
+        # The desktop's "Pick a Colour" action: the window's loupe, as a press in its well.
+        subprocess.run(["gdbus", "call", "--session", "--dest", "org.hueloupe.Hueloupe",
+                        "--object-path", "/org/hueloupe/Hueloupe", "--method",
+                        "org.freedesktop.Application.ActivateAction", "pick", "@av []", "{}"],
+                       env=app.env, check=True, capture_output=True, timeout=20)
+        pick_on_screen(window.pid, BLUE_RECT, others=[own])
+        wait_for("the action's colour", lambda: app.setting("LastColor") == BLUE)
     finally:
         window.terminate()
         window.wait(10)
@@ -200,7 +207,8 @@ def main():
     if len(sys.argv) != 3:
         print(__doc__)
         return 2
-    skipped = x11_test_setup(("Xvfb", "xdotool", "xclip", "dbus-daemon"), xlib=False)
+    skipped = x11_test_setup(("Xvfb", "xdotool", "xclip", "dbus-daemon", "gdbus"),
+                             xlib=False)
     if skipped is not None:
         return skipped
     binary, colour_window = map(os.path.abspath, sys.argv[1:])
