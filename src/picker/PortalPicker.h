@@ -22,8 +22,8 @@ namespace hueloupe {
 // of the request object, from the portal that answered the version (another client on the bus
 // cannot answer for it). A session that is never answered holds nothing: a new session or
 // cancel() drops it, and anything that arrives for it later is ignored; it fails when that
-// portal leaves the bus. The portal's picker
-// chooses its own place to start, so the position a session starts at is not used.
+// portal leaves the bus. The portal's picker chooses its own place to start, so the position a
+// session starts at is not used.
 class PortalPicker final : public Picker {
     Q_OBJECT
 
