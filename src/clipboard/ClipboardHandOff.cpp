@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include "ClipboardManager.h"
+#include "X11Display.h"
 
 namespace hueloupe {
 namespace {
@@ -15,12 +16,21 @@ namespace {
 constexpr int kStartMs = 2000;
 constexpr int kHandOverMs = 3000;  // the helper's parent exits once its child owns the clipboard
 
+ClipboardHandOff lost(const QString& reason) {
+    return {ClipboardHandOff::Keeper::Nobody, 0, reason};
+}
+
 }  // namespace
 
-std::optional<ClipboardHelper> clipboardHelperFor(QStringView platformName) {
+std::optional<ClipboardHelper> clipboardHelperFor(QStringView platformName,
+                                                  const QString& x11Display) {
     if (platformName == u"xcb") {
-        return ClipboardHelper{QStringLiteral("xclip"),
-                               {QStringLiteral("-selection"), QStringLiteral("clipboard")}};
+        ClipboardHelper xclip{QStringLiteral("xclip"),
+                              {QStringLiteral("-selection"), QStringLiteral("clipboard")}};
+        if (!x11Display.isEmpty()) {
+            xclip.arguments << QStringLiteral("-display") << x11Display;
+        }
+        return xclip;
     }
     if (platformName.startsWith(u"wayland")) {
         return ClipboardHelper{QStringLiteral("wl-copy"),
@@ -29,16 +39,25 @@ std::optional<ClipboardHelper> clipboardHelperFor(QStringView platformName) {
     return std::nullopt;
 }
 
+QString clipboardLossWarning(const ClipboardHandOff& handOff) {
+    if (handOff.keeper != ClipboardHandOff::Keeper::Nobody) {
+        return {};
+    }
+    return QStringLiteral("hueloupe: the clipboard will be empty once this command ends: ") +
+           handOff.lossReason;
+}
+
 ClipboardHandOff handOffClipboardText(const QString& text) {
     QClipboard& clipboard = *QGuiApplication::clipboard();
-    const auto helper = clipboardHelperFor(QGuiApplication::platformName());
+    const auto helper = clipboardHelperFor(QGuiApplication::platformName(), x11DisplayName());
     if (!helper) {
         clipboard.setText(text, QClipboard::Clipboard);
-        return {};
+        return lost(QStringLiteral("no program keeps it on the %1 platform")
+                        .arg(QGuiApplication::platformName()));
     }
     if (x11ClipboardManagerRuns()) {
         clipboard.setText(text, QClipboard::Clipboard);  // Qt hands it over as the app ends
-        return {ClipboardHandOff::Keeper::ClipboardManager};
+        return {ClipboardHandOff::Keeper::ClipboardManager, 0, {}};
     }
     const ClipboardHandOff handOff = handOffClipboardText(text, *helper);
     if (handOff.keeper == ClipboardHandOff::Keeper::Nobody) {
@@ -58,7 +77,8 @@ ClipboardHandOff handOffClipboardText(const QString& text, const ClipboardHelper
     process.setChildProcessModifier([] { ::setsid(); });
     process.start();
     if (!process.waitForStarted(kStartMs)) {
-        return {};
+        return lost(
+            QStringLiteral("no clipboard manager and no %1 to keep it").arg(helper.program));
     }
     const qint64 session = process.processId();
     process.write(text.toUtf8());
@@ -66,12 +86,14 @@ ClipboardHandOff handOffClipboardText(const QString& text, const ClipboardHelper
     if (!process.waitForFinished(kHandOverMs)) {
         process.kill();
         process.waitForFinished(kStartMs);
-        return {};
+        return lost(
+            QStringLiteral("no clipboard manager, and %1 did not take the clipboard in time")
+                .arg(helper.program));
     }
     if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        return {};
+        return lost(QStringLiteral("no clipboard manager, and %1 failed").arg(helper.program));
     }
-    return {ClipboardHandOff::Keeper::Helper, session};
+    return {ClipboardHandOff::Keeper::Helper, session, {}};
 }
 
 }  // namespace hueloupe

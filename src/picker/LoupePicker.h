@@ -11,13 +11,14 @@ namespace hueloupe {
 class ScreenSampler;
 
 // The screen loupe as a picker: a LoupeWindow made on the first start. A start where the
-// screen cannot be read (a null grab) ends as unavailable.
+// screen cannot be read (a null grab) ends as unavailable; one where the input cannot be held
+// ends as failed.
 class LoupePicker final : public Picker {
     Q_OBJECT
 
 public:
     LoupePicker(std::unique_ptr<ScreenSampler> sampler, LoupeWindow::MonitorSource monitors,
-                QObject* parent = nullptr);
+                LoupeWindow::InputGrab grab = LoupeWindow::grabInput, QObject* parent = nullptr);
     ~LoupePicker() override;
 
     // The window, once a session has made it.
@@ -30,6 +31,7 @@ protected:
 private:
     std::unique_ptr<ScreenSampler> sampler_;
     LoupeWindow::MonitorSource monitors_;
+    LoupeWindow::InputGrab grab_;
     std::unique_ptr<LoupeWindow> window_;
 };
 

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "LoupeGeometry.h"
 #include "LoupeRenderer.h"
@@ -15,10 +16,11 @@
 
 namespace hueloupe {
 
-LoupeWindow::LoupeWindow(ScreenSampler& sampler, MonitorSource monitors)
+LoupeWindow::LoupeWindow(ScreenSampler& sampler, MonitorSource monitors, InputGrab grab)
     : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       sampler_(sampler),
-      monitorSource_(std::move(monitors)) {
+      monitorSource_(std::move(monitors)),
+      grab_(std::move(grab)) {
     setAttribute(Qt::WA_ShowWithoutActivating);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -37,9 +39,46 @@ bool LoupeWindow::start(QPointF globalPosition) {
     running_ = true;
     show();
     raise();
-    grabMouse(Qt::CrossCursor);
-    grabKeyboard();
+    windowHandle()->installEventFilter(this);
+    takeInput();
     return true;
+}
+
+bool LoupeWindow::grabInput(QWindow& window) {
+    if (!window.setMouseGrabEnabled(true)) {
+        return false;
+    }
+    if (!window.setKeyboardGrabEnabled(true)) {
+        window.setMouseGrabEnabled(false);
+        return false;
+    }
+    return true;
+}
+
+void LoupeWindow::takeInput() {
+    if (!running_) {
+        return;
+    }
+    QWindow& window = *windowHandle();
+    if (grab_(window)) {
+        // Held already; these make Qt route all the input to this widget.
+        grabMouse(Qt::CrossCursor);
+        grabKeyboard();
+    } else if (window.isExposed()) {
+        fail();  // another program holds the input: no click or key could ever end the session
+    } else {
+        awaitingExposure_ = true;  // a window manager maps it later: only then can it grab
+    }
+}
+
+bool LoupeWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (awaitingExposure_ && event->type() == QEvent::Expose && watched == windowHandle() &&
+        windowHandle()->isExposed()) {
+        awaitingExposure_ = false;
+        // Once the window has handled the exposure: a failure hides it, not in the midst of that.
+        QMetaObject::invokeMethod(this, &LoupeWindow::takeInput, Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LoupeWindow::stop() {
@@ -47,6 +86,7 @@ void LoupeWindow::stop() {
         return;
     }
     running_ = false;
+    awaitingExposure_ = false;
     releaseKeyboard();
     releaseMouse();
     hide();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "PortalPicker.h"
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -9,6 +10,7 @@
 #include <QDBusError>
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
+#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QVariantMap>
 
@@ -73,7 +75,7 @@ QString predictedRequestPath(QString sender, const QString& token) {
 }
 
 // The colour of a Response (u response, a{sv} results): response 0 with "color" holding three
-// finite doubles. Anything else, however malformed, is no colour.
+// finite doubles, each brought into 0..1. Anything else, however malformed, is no colour.
 std::optional<ColorValue> pickedColor(const QDBusMessage& response) {
     const QList<QVariant> arguments = response.arguments();
     if (response.signature() != QLatin1String("ua{sv}") || arguments.size() != 2 ||
@@ -99,7 +101,8 @@ std::optional<ColorValue> pickedColor(const QDBusMessage& response) {
     if (!std::isfinite(red) || !std::isfinite(green) || !std::isfinite(blue)) {
         return std::nullopt;
     }
-    return ColorValue{red, green, blue, 1.0};
+    return ColorValue{std::clamp(red, 0.0, 1.0), std::clamp(green, 0.0, 1.0),
+                      std::clamp(blue, 0.0, 1.0), 1.0};
 }
 
 }  // namespace
@@ -115,10 +118,16 @@ QString PortalPicker::requestPath() const {
 }
 
 void PortalPicker::begin(QPointF /*at*/) {
-    session_ = Session{++serial_, makeToken().remove(u'-').prepend(u"hueloupe"), {}};
+    session_ = Session{++serial_, makeToken().remove(u'-').prepend(u"hueloupe"), {}, {}};
     if (!bus().isConnected()) {
         finish(Outcome::Unavailable);
         return;
+    }
+    if (!portalWatcher_) {
+        portalWatcher_ = new QDBusServiceWatcher(kService, bus(),
+                                                 QDBusServiceWatcher::WatchForOwnerChange, this);
+        connect(portalWatcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,
+                &PortalPicker::portalOwnerChanged);
     }
     QDBusMessage get = QDBusMessage::createMethodCall(
         kService, kObject, QStringLiteral("org.freedesktop.DBus.Properties"),
@@ -148,6 +157,7 @@ void PortalPicker::versionRead(const QDBusMessage& reply) {
         finish(version ? Outcome::Unavailable : Outcome::Failed);
         return;
     }
+    session_->portal = reply.service();
     // Listen before calling: the portal may answer before its reply reaches us.
     if (!follow(predictedRequestPath(bus().baseService(), session_->token))) {
         finish(Outcome::Failed);
@@ -161,7 +171,7 @@ void PortalPicker::versionRead(const QDBusMessage& reply) {
 
 void PortalPicker::pickStarted(const QDBusMessage& reply) {
     const std::optional<QDBusObjectPath> request = onlyArgument<QDBusObjectPath>(reply);
-    if (!request) {
+    if (!request || reply.service() != session_->portal) {
         finish(Outcome::Failed);
         return;
     }
@@ -175,13 +185,21 @@ void PortalPicker::pickStarted(const QDBusMessage& reply) {
 }
 
 void PortalPicker::onResponse(const QDBusMessage& message) {
-    if (!session_ || session_->requestPath.isEmpty() || message.path() != session_->requestPath) {
-        return;  // a request that was dropped or has ended
+    if (!session_ || session_->requestPath.isEmpty() || message.path() != session_->requestPath ||
+        message.service() != session_->portal) {
+        return;  // a request that was dropped or has ended, or another client's forgery
     }
     if (const std::optional<ColorValue> color = pickedColor(message)) {
         finish(Outcome::Picked, *color);
     } else {
         finish(Outcome::Failed);
+    }
+}
+
+void PortalPicker::portalOwnerChanged(const QString& /*name*/, const QString& oldOwner,
+                                      const QString& /*newOwner*/) {
+    if (session_ && !session_->portal.isEmpty() && oldOwner == session_->portal) {
+        finish(Outcome::Failed);  // the portal that was picking has left: it will never answer
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Copies its argument through the clipboard hand-off, says who keeps it, and exits; with no
-// argument it copies nothing, as a cancelled pick does.
+// Copies its argument through the clipboard hand-off, says who keeps it (and on a second line
+// what the user is told when nobody does), and exits; with no argument it copies nothing, as a
+// cancelled pick does.
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     const char* keeper = handOff.keeper == Keeper::Helper             ? "helper"
                          : handOff.keeper == Keeper::ClipboardManager ? "manager"
                                                                       : "nobody";
-    std::printf("%s %lld\n", keeper, static_cast<long long>(handOff.helperSession));
+    std::printf("%s %lld\n%s\n", keeper, static_cast<long long>(handOff.helperSession),
+                qUtf8Printable(hueloupe::clipboardLossWarning(handOff)));
     return 0;
 }

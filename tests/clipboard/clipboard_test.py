@@ -4,8 +4,9 @@
 
 Usage: clipboard_test.py CLIPBOARD_PROBE FAKE_CLIPBOARD_MANAGER
 Without a clipboard manager a detached helper serves the text until another program takes the
-clipboard; with one, the manager keeps it and no helper runs; a copy never started leaves no
-process. Processes are told apart by a mark in their environment, which the helper inherits.
+clipboard, on the display Qt was given; with one, the manager keeps it and no helper runs; a copy
+never started leaves no process; without either the user is told. Processes are told apart by a
+mark in their environment, which the helper inherits.
 """
 import os
 import subprocess
@@ -53,15 +54,17 @@ def paste():
     return result.stdout if result.returncode == 0 else None
 
 
-def copy(probe, *text):
-    """Runs the probe to its end; its output is read to the end too, so a helper that held
-    our streams would hang this call."""
+def copy(probe, *args, drop=(), **env):
+    """Runs the probe to its end, without the variables to drop; its output is read to the end
+    too, so a helper that held our streams would hang this call."""
     mark = uuid.uuid4().hex
-    env = dict(os.environ, HUELOUPE_TEST_MARK=mark)
-    result = subprocess.run([probe, *text], env=env, capture_output=True, text=True, timeout=20)
+    env = {k: v for k, v in dict(os.environ, HUELOUPE_TEST_MARK=mark, **env).items()
+           if k not in drop}
+    result = subprocess.run([probe, *args], env=env, capture_output=True, text=True, timeout=20)
     if result.returncode != 0:
         raise Failure(f"probe failed: {result.stderr}")
-    return mark, result.stdout.split()
+    keeper, _, warning = result.stdout.partition("\n")
+    return mark, keeper.split() + [line for line in warning.splitlines() if line]
 
 
 def main(probe, manager):
@@ -93,6 +96,14 @@ def main(probe, manager):
         mark, said = copy(probe)
         if said or marked(mark) or paste() != "other":
             raise Failure(f"cancel: said {said}, left {marked(mark)}, pastes {paste()!r}")
+        # Qt given -display with DISPLAY unset: the helper serves that display.
+        _, said = copy(probe, "-display", os.environ["DISPLAY"], "#010203", drop=["DISPLAY"])
+        if said[0] != "helper" or paste() != "#010203":
+            raise Failure(f"-display: said {said}, pastes {paste()!r}")
+        # No helper: the user is told the clipboard empties with the process.
+        _, said = copy(probe, "#040506", PATH="/nonexistent")
+        if said[0] != "nobody" or "no clipboard manager and no xclip to" not in said[-1]:
+            raise Failure(f"no helper: said {said}")
         # A clipboard manager runs: it takes the text as the application ends; no helper starts.
         keeper = subprocess.Popen([manager], stdout=subprocess.PIPE, text=True)
         if keeper.stdout.readline().strip() != "ready":

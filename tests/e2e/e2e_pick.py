@@ -184,12 +184,26 @@ def case_two_processes(app):
         window.wait(10)
 
 
+def case_two_picks(app):
+    """The loupe of a pick holds the pointer and the keyboard: a second pick ends at once."""
+    app.env["DBUS_SESSION_BUS_ADDRESS"] = NO_BUS
+    xdotool("mousemove", 20, 20)
+    first = app.start("--pick")
+    loupe = wait_for("the loupe", lambda: visible_windows(first.pid))[0]
+    xdotool("mousemove", *centre(BLUE_RECT))
+    wait_for("the loupe to hold the pointer", lambda: near(loupe, *centre(BLUE_RECT)))
+    expect("a second --pick meanwhile", finish(app.start("--pick"), 5), (1, ""))
+    xdotool("key", "Escape")
+    expect("the first --pick after Esc", finish(first), (1, ""))
+
+
 CASES = (
     ("hueloupe --pick picks, prints, copies and records", case_one_shot),
     ("Esc prints and changes nothing and leaves no process", case_escape),
     ("with a window running, it does the pick; a second launch only raises it",
      case_running_instance),
     ("two processes never drop each other's colours", case_two_processes),
+    ("a second --pick while one runs ends at once", case_two_picks),
 )
 
 

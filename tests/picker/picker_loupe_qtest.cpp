@@ -45,15 +45,19 @@ struct Desktop final : ScreenSampler {
 
 // A: 800 x 800 at 0,0, the primary; B: 600 x 400 at -600,100; C: 400 x 300 at 800,0, scale 2.
 // Steps (see runScenario): "start/move/release X Y", "key NAME", "close", "cancel", "blind" (the
-// screen turns unreadable); checks "loupe X Y" (the window's place), "shows X Y" (device pixel)
-// and, last, "reports REPORT, ..." ("fail", "unavailable" or "pick X Y"; then no more).
+// screen turns unreadable), "held" (another program holds the input); checks "loupe X Y" (the
+// window's place), "shows X Y" (device pixel) and, last, "reports REPORT, ..." ("fail",
+// "unavailable" or "pick X Y"; then no more).
 struct Session {
     Desktop* desk = new Desktop;  // owned by the picker
-    LoupePicker picker{std::unique_ptr<ScreenSampler>(desk), [] {
+    bool held = false;
+    LoupePicker picker{std::unique_ptr<ScreenSampler>(desk),
+                       [] {
                            return Monitors{desktop::screenMonitor({0, 0, 800, 800}, 1),
                                            desktop::screenMonitor({-600, 100, 600, 400}, 1),
                                            desktop::screenMonitor({800, 0, 400, 300}, 2)};
-                       }};
+                       },
+                       [this](QWindow&) { return !held; }};
     QStringList reports;
 
     Session() {
@@ -76,6 +80,8 @@ struct Session {
             picker.start(at);
         } else if (verb == "blind") {
             desk->unreadable = true;
+        } else if (verb == "held") {
+            held = true;
         } else if (verb == "cancel") {
             picker.cancel();
         } else if (verb == "close") {
@@ -98,7 +104,7 @@ struct Session {
         } else if (verb == "release") {
             QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(at.toPoint()));
         } else if (verb == "reports") {
-            QCOMPARE(reports.join(", "), argument);
+            QTRY_COMPARE(reports.join(", "), argument);  // a refused grab waits for exposure
             QVERIFY(window == nullptr || !window->isVisible());
             for (const QRect& request : desk->requests) {
                 QCOMPARE(request.size(), QSize(15, 15));  // never more than around the pointer
@@ -143,6 +149,7 @@ private slots:
         row("cancelled session is not reported", "start 10 10; cancel; reports");
         row("null grab: unavailable", "blind; start 100 100; reports unavailable");
         row("screen turning unreadable fails", "start 100 100; blind; move 110 110; reports fail");
+        row("input held by another program fails", "held; start 100 100; reports fail");
     }
 
     void session() { runScenario<Session>(); }

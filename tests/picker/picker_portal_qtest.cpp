@@ -30,6 +30,8 @@ enum class Reply {
     Cancelled,  // the same with response code 1
     Elsewhere,  // at a path of the portal's own making, when the test says
     Silent,     // the path, then never a Response
+    Forged,     // another client's Response (another colour) first, then the portal's
+    Leaves,     // the path, then the portal leaves the bus
     Hang,       // not even the call's reply
     NoPortal,   // nobody on the bus answers
 };
@@ -63,6 +65,15 @@ public slots:
         if (reply == Reply::Hang) {
             call.setDelayedReply(true);
             hanging << call;
+        } else if (reply == Reply::Leaves) {
+            bus.unregisterService("org.freedesktop.portal.Desktop");
+        } else if (reply == Reply::Forged) {
+            auto forger = QDBusConnection::connectToBus(QDBusConnection::SessionBus, "forger");
+            forger.send(QDBusMessage::createSignal(requests.last(),
+                                                   "org.freedesktop.portal.Request", "Response")
+                        << 0u << withColour(0.9, 0.9, 0.9));
+            forger.interface()->isServiceRegistered("x");  // a round trip: the forgery went first
+            respond(requests.last(), results);
         } else if (reply == Reply::Now || reply == Reply::Cancelled) {
             respond(requests.last(), results, reply == Reply::Cancelled ? 1 : 0);
         }
@@ -124,6 +135,10 @@ private slots:
         QTest::newRow("no portal") << Reply::NoPortal << answer << "unavailable";
         QTest::newRow("no colour") << Reply::Now << QVariantMap() << "failed";
         QTest::newRow("colour not a number") << Reply::Now << withColour(0.1, nan, 0.3) << "failed";
+        QTest::newRow("colour out of range")
+            << Reply::Now << withColour(2, 0.5, -1) << "picked 100 50 0";
+        QTest::newRow("forged Response") << Reply::Forged << answer << "picked 25 50 75";
+        QTest::newRow("portal leaves") << Reply::Leaves << answer << "failed";
     }
 
     void outcome() {
