@@ -89,10 +89,10 @@ int OneShotPick::colorPicked(const ColorValue& color) {
     if (!writePickedLine(output_, error_, text)) {
         return kOutputFailed;
     }
-    if (clipboard_ != nullptr && !clipboard_->setText(text)) {
-        std::fputs("hueloupe: nothing keeps the copied text once this command ends (no clipboard "
-                   "manager, and the clipboard helper is missing or failed)\n",
-                   error_);
+    if (clipboard_ != nullptr) {
+        if (const QString warning = clipboard_->setText(text); !warning.isEmpty()) {
+            std::fprintf(error_, "%s\n", qUtf8Printable(warning));
+        }
     }
     ColorHistory history(preferences_);
     recordCopy(

@@ -20,17 +20,17 @@ std::optional<QString> applicationClipboardText() {
 
 }  // namespace
 
-bool SystemClipboard::setText(const QString& text) {
+QString SystemClipboard::setText(const QString& text) {
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
-    return true;
+    return {};
 }
 
 std::optional<QString> SystemClipboard::text() const {
     return applicationClipboardText();
 }
 
-bool LastingClipboard::setText(const QString& text) {
-    return handOffClipboardText(text).keeper != ClipboardHandOff::Keeper::Nobody;
+QString LastingClipboard::setText(const QString& text) {
+    return clipboardLossWarning(handOffClipboardText(text));
 }
 
 std::optional<QString> LastingClipboard::text() const {

@@ -11,8 +11,9 @@ class Clipboard {
 public:
     virtual ~Clipboard() = default;
 
-    // Puts text on the clipboard. False when nothing will keep it once this process has ended.
-    virtual bool setText(const QString& text) = 0;
+    // Puts text on the clipboard. Returns a warning, one line, when nothing will keep the text
+    // once this process has ended; empty otherwise.
+    virtual QString setText(const QString& text) = 0;
     // The plain text on the clipboard; nothing when it holds none.
     virtual std::optional<QString> text() const = 0;
 };
@@ -20,7 +21,7 @@ public:
 // The application's clipboard, for a process that keeps running (the window).
 class SystemClipboard final : public Clipboard {
 public:
-    bool setText(const QString& text) override;
+    QString setText(const QString& text) override;
     std::optional<QString> text() const override;
 };
 
@@ -28,7 +29,7 @@ public:
 // clipboard manager or a helper that keeps serving it (handOffClipboardText).
 class LastingClipboard final : public Clipboard {
 public:
-    bool setText(const QString& text) override;
+    QString setText(const QString& text) override;
     std::optional<QString> text() const override;
 };
 

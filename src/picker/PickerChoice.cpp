@@ -6,9 +6,9 @@
 
 #include "DesktopMonitors.h"
 #include "FallbackPicker.h"
-#include "LoupePicker.h"
+#include "FrozenLoupePicker.h"
 #include "PortalPicker.h"
-#include "QtScreenSampler.h"
+#include "RootWindowCapture.h"
 
 namespace hueloupe {
 
@@ -60,8 +60,8 @@ std::unique_ptr<Picker> makeDesktopPicker(const PickerChoice& choice) {
     if (choice.picker == PickerKind::Portal) {
         return std::make_unique<PortalPicker>();
     }
-    auto loupe =
-        std::make_unique<LoupePicker>(std::make_unique<QtScreenSampler>(), desktopMonitors);
+    auto loupe = std::make_unique<FrozenLoupePicker>(std::make_unique<RootWindowCapture>(),
+                                                     desktopMonitors, true);
     if (!choice.portalWhenUnreadable) {
         return loupe;
     }

@@ -34,9 +34,9 @@ QString readBack(std::FILE* file) {
 
 // A clipboard that records what is copied and may keep nothing.
 struct RecordingClipboard final : Clipboard {
-    bool setText(const QString& text) override {
+    QString setText(const QString& text) override {
         copied << text;
-        return keeps;
+        return keeps ? QString() : QStringLiteral("hueloupe: lost");
     }
     std::optional<QString> text() const override { return std::nullopt; }
     QStringList copied;
@@ -78,8 +78,7 @@ private slots:
         QTest::newRow("asked beats last, no copy") << "{h}° ünï" << 0 << false << "0|220° ünï\n|";
         QTest::newRow("nobody keeps the copy")
             << "{rr}" << 2 << false
-            << "0|33\n|hueloupe: nothing keeps the copied text once this command ends (no "
-               "clipboard manager, and the clipboard helper is missing or failed)\n";
+            << "0|33\n|hueloupe: lost\n";
         QTest::newRow("output full")
             << "{rr}" << 1 << true << "3||hueloupe: cannot write output: No space left on device\n";
         QTest::newRow("no picker")

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Loupe sessions on a synthetic desktop of three monitors, through the Picker signals.
+// Frozen-loupe sessions over a synthetic desktop of three monitors, through the Picker signals.
+#include <QApplication>
 #include <QTest>
 
-#include "LoupePicker.h"
-#include "LoupeWindow.h"
+#include "DesktopCapture.h"
+#include "FrozenLoupePicker.h"
 #include "Monitors.h"
 #include "Scenario.h"
-#include "ScreenSampler.h"
 
 using namespace hueloupe;
 using namespace hueloupe::testing;
@@ -21,96 +21,135 @@ QRgb desktopPixel(QPoint at) {
     return qRgb(x % 256, y % 256, (x / 256) * 16 + y / 256);
 }
 
-QImage desktopImage() {
-    QImage pixels(2200, 800, QImage::Format_ARGB32);
-    for (int y = 0; y < pixels.height(); ++y) {
-        for (int x = 0; x < pixels.width(); ++x) {
-            pixels.setPixel(x, y, desktopPixel(QPoint(x, y) + kDesktopOrigin));
+DesktopImage desktopImage() {
+    DesktopImage desktop;
+    desktop.image = QImage(2200, 800, QImage::Format_RGB32);
+    for (int y = 0; y < desktop.image.height(); ++y) {
+        for (int x = 0; x < desktop.image.width(); ++x) {
+            desktop.image.setPixel(x, y, desktopPixel(QPoint(x, y) + kDesktopOrigin));
         }
     }
-    return pixels;
+    desktop.deviceOrigin = kDesktopOrigin;
+    return desktop;
 }
 
-struct Desktop final : ScreenSampler {
-    bool unreadable = false;
-    std::vector<QRect> requests;
-
-    QImage sample(const QRect& deviceRect) override {
-        static const QImage pixels = desktopImage();
-        requests.push_back(deviceRect);
-        // Beyond the image: transparent.
-        return unreadable ? QImage() : pixels.copy(deviceRect.translated(-kDesktopOrigin));
+// Captures the synthetic desktop at once, later on "deliver", or not at all.
+struct FakeCapture final : DesktopCapture {
+    bool unreadable = false, later = false, pending = false;
+    void capture() override {
+        pending = later && !unreadable;
+        if (unreadable) {
+            emit unavailable();
+        } else if (!later) {
+            deliver();
+        }
+    }
+    void cancel() override { pending = false; }
+    void deliver() {
+        static const DesktopImage desktop = desktopImage();
+        pending = false;
+        emit captured(desktop);
     }
 };
 
 // A: 800 x 800 at 0,0, the primary; B: 600 x 400 at -600,100; C: 400 x 300 at 800,0, scale 2.
-// Steps (see runScenario): "start/move/release X Y", "key NAME", "close", "cancel", "blind" (the
-// screen turns unreadable), "held" (another program holds the input); checks "loupe X Y" (the
-// window's place), "shows X Y" (device pixel) and, last, "reports REPORT, ..." ("fail",
-// "unavailable" or "pick X Y"; then no more).
+// Set-up steps: "blind" (no capture), "later" (the capture waits for "deliver"), "held"
+// (another program holds the input), "wayland" (the pointer is unknown until it moves). Then
+// "start X Y", "move/press/release/click X Y", "drag X Y" (moves with the opening press held),
+// "key NAME", "close", "cancel", "deliver"; checks "loupe X Y" (the face's corner), "shows X Y"
+// (the face, device pixel X Y at its centre), "covers" (each window over its monitor, the
+// desktop where it was) and, last, "reports REPORT, ..." ("fail", "unavailable", "pick X Y").
 struct Session {
-    Desktop* desk = new Desktop;  // owned by the picker
-    bool held = false;
-    LoupePicker picker{std::unique_ptr<ScreenSampler>(desk),
-                       [] {
-                           return Monitors{desktop::screenMonitor({0, 0, 800, 800}, 1),
-                                           desktop::screenMonitor({-600, 100, 600, 400}, 1),
-                                           desktop::screenMonitor({800, 0, 400, 300}, 2)};
-                       },
-                       [this](QWindow&) { return !held; }};
+    FakeCapture* capture = new FakeCapture;  // owned by the picker
+    bool held = false, pointerKnown = true;
+    std::unique_ptr<FrozenLoupePicker> picker;
     QStringList reports;
 
-    Session() {
-        QObject::connect(&picker, &Picker::picked, [this](const ColorValue& c) {
+    void makePicker() {
+        picker = std::make_unique<FrozenLoupePicker>(
+            std::unique_ptr<DesktopCapture>(capture),
+            [] {
+                return Monitors{desktop::screenMonitor({0, 0, 800, 800}, 1),
+                                desktop::screenMonitor({-600, 100, 600, 400}, 1),
+                                desktop::screenMonitor({800, 0, 400, 300}, 2)};
+            },
+            pointerKnown, [this](QWindow&) { return !held; });
+        QObject::connect(picker.get(), &Picker::picked, [this](const ColorValue& c) {
             const int r = qRound(c.red * 255), g = qRound(c.green * 255), b = qRound(c.blue * 255);
             const bool exact = c == ColorValue{r / 255.0, g / 255.0, b / 255.0, 1.0};
             reports << QString(exact ? "pick %1 %2" : "inexact %1 %2")
                            .arg(r + 256 * (b / 16) + kDesktopOrigin.x())
                            .arg(g + 256 * (b % 16));
         });
-        QObject::connect(&picker, &Picker::failed, [this] { reports << "fail"; });
-        QObject::connect(&picker, &Picker::unavailable, [this] { reports << "unavailable"; });
+        QObject::connect(picker.get(), &Picker::failed, [this] { reports << "fail"; });
+        QObject::connect(picker.get(), &Picker::unavailable, [this] { reports << "unavailable"; });
+    }
+
+    // Where the window system sends pointer events: the window under the pointer, else (held
+    // by the grab) the primary monitor's.
+    QWidget* windowAt(QPoint global) const {
+        QWidget* window = picker->loupe().screenAt(global);
+        return window != nullptr ? window : picker->loupe().screenAt({0, 0});
+    }
+
+    void mouse(QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+        QWidget* window = windowAt(at.toPoint());
+        QMouseEvent event(type, window->mapFromGlobal(at), at,
+                          type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                          Qt::NoModifier);
+        QCoreApplication::sendEvent(window, &event);
     }
 
     void perform(const QString& verb, const QString& argument) {
         const QStringList xy = argument.split(' ');
         const QPointF at = xy.size() == 2 ? QPointF(xy[0].toInt(), xy[1].toInt()) : QPointF();
-        LoupeWindow* window = picker.window();
-        if (verb == "start") {
-            picker.start(at);
-        } else if (verb == "blind") {
-            desk->unreadable = true;
-        } else if (verb == "held") {
-            held = true;
+        if (!picker && verb != "blind" && verb != "later" && verb != "held" && verb != "wayland") {
+            makePicker();
+        }
+        const FrozenLoupe* loupe = picker ? &picker->loupe() : nullptr;
+        if (verb == "blind" || verb == "later" || verb == "held" || verb == "wayland") {
+            (verb == "blind" ? capture->unreadable : verb == "later" ? capture->later
+             : verb == "held" ? held : pointerKnown) = verb != "wayland";
+        } else if (verb == "start") {
+            picker->start(at);
+        } else if (verb == "deliver") {
+            capture->deliver();
         } else if (verb == "cancel") {
-            picker.cancel();
+            picker->cancel();
         } else if (verb == "close") {
-            window->close();
+            windowAt(loupe->faceRect().center())->close();
         } else if (verb == "loupe") {
-            QCOMPARE(window->pos(), at.toPoint());
+            QCOMPARE(loupe->faceRect().topLeft(), at.toPoint());
         } else if (verb == "shows") {  // ten times enlarged, the centre pixel outlined
-            const QImage face = window->grab().toImage();
-            const QPoint hotSpot = at.toPoint();
-            QCOMPARE(face.pixel(75, 75), desktopPixel(hotSpot));
-            QCOMPARE(face.pixel(5, 5), desktopPixel(hotSpot - QPoint(7, 7)));
-            QVERIFY(face.pixel(70, 75) != face.pixel(75, 75));
+            const QRect face = loupe->faceRect();
+            QWidget* window = windowAt(face.center());
+            const QImage image =
+                window->grab(face.translated(-window->geometry().topLeft())).toImage();
+            QCOMPARE(image.pixel(75, 75), desktopPixel(at.toPoint()));
+            QCOMPARE(image.pixel(5, 5), desktopPixel(at.toPoint() - QPoint(7, 7)));
+            QVERIFY(image.pixel(70, 75) != image.pixel(75, 75));
+        } else if (verb == "covers") {
+            for (const QPoint corner : {QPoint(0, 0), QPoint(-600, 100), QPoint(800, 0)}) {
+                QWidget* window = windowAt(corner);
+                QVERIFY(window->isVisible() && window->geometry().topLeft() == corner);
+            }
+            const QImage primary = windowAt({0, 0})->grab().toImage();
+            QCOMPARE(primary.pixel(700, 600), desktopPixel({700, 600}));
         } else if (verb == "key") {
             const QKeyCombination key = QKeySequence(argument)[0];
-            QTest::keyClick(window, key.key(), key.keyboardModifiers());
-        } else if (verb == "move") {
-            QMouseEvent event(QEvent::MouseMove, window->mapFromGlobal(at), at, Qt::NoButton,
-                              Qt::LeftButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(window, &event);
-        } else if (verb == "release") {
-            QTest::mouseRelease(window, Qt::LeftButton, {}, window->mapFromGlobal(at.toPoint()));
+            QTest::keyClick(windowAt(loupe->faceRect().center()), key.key(),
+                            key.keyboardModifiers());
+        } else if (verb == "move" || verb == "drag") {
+            mouse(QEvent::MouseMove, at, verb == "drag" ? Qt::LeftButton : Qt::NoButton);
+        } else if (verb == "press" || verb == "click") {
+            mouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        }
+        if (verb == "release" || verb == "click") {
+            mouse(QEvent::MouseButtonRelease, at, Qt::NoButton);
         } else if (verb == "reports") {
-            QTRY_COMPARE(reports.join(", "), argument);  // a refused grab waits for exposure
-            QVERIFY(window == nullptr || !window->isVisible());
-            for (const QRect& request : desk->requests) {
-                QCOMPARE(request.size(), QSize(15, 15));  // never more than around the pointer
-            }
-        } else {
-            QFAIL(qPrintable("unknown step " + verb));
+            QCOMPARE(reports.join(", "), argument);
+            QVERIFY(!loupe->isRunning() && loupe->sample().isNull() && !capture->pending);
+            QVERIFY(QApplication::topLevelWidgets().isEmpty());
         }
     }
 };
@@ -123,17 +162,17 @@ class LoupeTest : public QObject {
 private slots:
     void session_data() {
         QTest::addColumn<QString>("steps");
-        row("follows the pointer, beside it",
-            "start 100 80; loupe 124 104; shows 100 80; move 790 790; loupe 616 592; "
-            "release 300 260; reports pick 300 260");
+        row("covers each monitor, follows the pointer beside it",
+            "start 100 80; covers; loupe 124 104; shows 100 80; move 790 790; loupe 616 592; "
+            "click 300 260; reports pick 300 260");
         row("onto the monitor at a negative offset",
-            "start 100 80; move -300 200; loupe -276 224; shows -300 200; release -300 200; "
+            "start 100 80; move -300 200; loupe -276 224; shows -300 200; click -300 200; "
             "reports pick -300 200");
         row("scale 2: device pixels",
             "start 900 100; loupe 924 124; shows 1000 200; key Right; key Return; "
             "reports pick 1001 200");
         row("on no monitor: the pixel under the pointer, the loupe on the nearest monitor",
-            "start -300 600; loupe -276 326; shows -300 600; release -300 600; "
+            "start -300 600; loupe -276 326; shows -300 600; click -300 600; "
             "reports pick -300 600");
         row("arrows move one pixel, ten with shift",
             "start 100 100; key Right; key Right; key Down; key Shift+Left; key Shift+Up; "
@@ -142,13 +181,20 @@ private slots:
             "start 799 10; key Right; key Return; reports pick 800 10");
         row("keys stop at the edge, sample half off the desktop",
             "start 795 799; key Shift+Right; key Down; key Return; reports pick 799 799");
-        row("keys move freely on no monitor",
-            "start -300 600; key Left; key Return; reports pick -301 600");
+        row("the opening press's own release picks nothing; a click does",
+            "start 100 100; release 101 100; click 200 200; reports pick 200 200");
+        row("a drag from the opening press picks where it is released",
+            "start 100 100; drag 300 300; release 300 300; reports pick 300 300");
+        row("pointer unknown: the loupe waits for it",
+            "wayland; start 5 5; key Return; move 300 300; shows 300 300; click 300 300; "
+            "reports pick 300 300");
+        row("a capture that comes later", "later; start 10 10; deliver; shows 10 10; key Return; "
+            "reports pick 10 10");
+        row("a capture after a cancel is dropped", "later; start 10 10; cancel; deliver; reports");
         row("escape gives up", "start 50 50; move 60 60; key Escape; reports fail");
         row("closed window fails", "start 10 10; close; reports fail");
         row("cancelled session is not reported", "start 10 10; cancel; reports");
-        row("null grab: unavailable", "blind; start 100 100; reports unavailable");
-        row("screen turning unreadable fails", "start 100 100; blind; move 110 110; reports fail");
+        row("no capture: unavailable", "blind; start 100 100; reports unavailable");
         row("input held by another program fails", "held; start 100 100; reports fail");
     }
 

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "DesktopImage.h"
+
+#include <cmath>
+#include <utility>
+
+namespace hueloupe {
+
+DesktopImage DesktopImage::ofLayout(QImage image, const QRect& logicalArea) {
+    DesktopImage desktopImage;
+    desktopImage.inDevicePixels = false;
+    desktopImage.logicalArea = logicalArea;
+    desktopImage.scale =
+        logicalArea.width() > 0 ? qreal(image.width()) / logicalArea.width() : 1.0;
+    desktopImage.image = std::move(image);
+    return desktopImage;
+}
+
+QPoint DesktopImage::imagePixel(const Monitor& monitor, QPoint devicePixel) const {
+    if (inDevicePixels) {
+        return devicePixel - deviceOrigin;
+    }
+    // The logical position of the device pixel's centre, then the image pixel holding it.
+    const QPointF centre = QPointF(monitor.origin) +
+                           (QPointF(devicePixel) + QPointF(0.5, 0.5) - QPointF(monitor.origin)) /
+                               monitor.ratio;
+    const QPointF inImage = (centre - QPointF(logicalArea.topLeft())) * scale;
+    return {static_cast<int>(std::floor(inImage.x())), static_cast<int>(std::floor(inImage.y()))};
+}
+
+QRectF DesktopImage::sourceRect(const Monitor& monitor) const {
+    if (inDevicePixels) {
+        return QRectF(monitor.pixels.translated(-deviceOrigin));
+    }
+    const QRectF logical(monitor.geometry);
+    return {(logical.topLeft() - QPointF(logicalArea.topLeft())) * scale, logical.size() * scale};
+}
+
+QImage DesktopImage::sample(const Monitors& monitors, const Monitor& nearest,
+                            const QRect& deviceRect) const {
+    QImage result(deviceRect.size(), QImage::Format_ARGB32);
+    result.fill(Qt::transparent);
+    if (image.isNull()) {
+        return result;
+    }
+    const Monitor* monitor = nullptr;
+    for (int y = 0; y < deviceRect.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(result.scanLine(y));
+        for (int x = 0; x < deviceRect.width(); ++x) {
+            const QPoint pixel = deviceRect.topLeft() + QPoint(x, y);
+            if (monitor == nullptr || !monitor->pixels.contains(pixel)) {
+                monitor = desktop::monitorHolding(monitors, pixel);
+            }
+            const QPoint at = imagePixel(monitor != nullptr ? *monitor : nearest, pixel);
+            if (image.rect().contains(at)) {
+                line[x] = image.pixel(at) | 0xff000000u;
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace hueloupe

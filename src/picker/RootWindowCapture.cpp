@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: MIT
+#include "RootWindowCapture.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+
+#include <QGuiApplication>
+#include <QSysInfo>
+
+#include <xcb/xcb.h>
+
+namespace hueloupe {
+namespace {
+
+struct FreeReply {
+    void operator()(void* reply) const { std::free(reply); }
+};
+
+// The root window's pixels as 32-bit RGB; null when they cannot be had in that form.
+QImage readRootWindow() {
+    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
+                                   : nullptr;
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) {
+        return {};
+    }
+    const xcb_setup_t* setup = xcb_get_setup(connection);
+    const xcb_screen_t* screen = xcb_setup_roots_iterator(setup).data;
+    const bool hostOrder = (QSysInfo::ByteOrder == QSysInfo::LittleEndian) ==
+                           (setup->image_byte_order == XCB_IMAGE_ORDER_LSB_FIRST);
+    if (screen == nullptr || !hostOrder ||
+        (screen->root_depth != 24 && screen->root_depth != 32)) {
+        return {};
+    }
+    const int width = screen->width_in_pixels;
+    const int height = screen->height_in_pixels;
+    xcb_generic_error_t* error = nullptr;
+    const std::unique_ptr<xcb_get_image_reply_t, FreeReply> reply(xcb_get_image_reply(
+        connection,
+        xcb_get_image(connection, XCB_IMAGE_FORMAT_Z_PIXMAP, screen->root, 0, 0,
+                      static_cast<uint16_t>(width), static_cast<uint16_t>(height), ~0U),
+        &error));
+    std::free(error);
+    if (!reply) {
+        return {};
+    }
+    const std::size_t bytes = static_cast<std::size_t>(xcb_get_image_data_length(reply.get()));
+    const std::size_t expected = static_cast<std::size_t>(width) * height * 4;
+    if (bytes < expected) {
+        return {};  // not 32 bits a pixel: a server this does not read
+    }
+    QImage image(width, height, QImage::Format_RGB32);
+    // Z-pixmap, 32 bits a pixel in the host's byte order: the layout of Format_RGB32.
+    std::memcpy(image.bits(), xcb_get_image_data(reply.get()), expected);
+    return image;
+}
+
+}  // namespace
+
+void RootWindowCapture::capture() {
+    QImage image = readRootWindow();
+    if (image.isNull()) {
+        emit unavailable();
+        return;
+    }
+    DesktopImage desktop;
+    desktop.image = std::move(image);
+    emit captured(desktop);
+}
+
+}  // namespace hueloupe
