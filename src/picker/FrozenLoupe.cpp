@@ -32,6 +32,24 @@ void syncWithX11Server() {
     }
 }
 
+// Whether the first mouse button is down now, as the X server sees it; nothing off X11.
+std::optional<bool> x11LeftButtonDown() {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    if (connection == nullptr) {
+        return std::nullopt;
+    }
+    const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
+    xcb_query_pointer_reply_t* reply =
+        xcb_query_pointer_reply(connection, xcb_query_pointer(connection, root), nullptr);
+    if (reply == nullptr) {
+        return std::nullopt;
+    }
+    const bool down = (reply->mask & XCB_BUTTON_MASK_1) != 0;
+    std::free(reply);
+    return down;
+}
+
 QScreen* screenFor(const Monitor& monitor) {
     QScreen* screen = QGuiApplication::screenAt(monitor.geometry.center());
     return screen != nullptr ? screen : QGuiApplication::primaryScreen();
@@ -57,7 +75,8 @@ FrozenLoupe::~FrozenLoupe() {
     stop();
 }
 
-bool FrozenLoupe::start(DesktopImage image, Monitors monitors, std::optional<QPointF> pointer) {
+bool FrozenLoupe::start(DesktopImage image, Monitors monitors, std::optional<QPointF> pointer,
+                        bool pressHeld) {
     stop();
     if (monitors.empty() || image.isNull()) {
         return false;
@@ -88,7 +107,21 @@ bool FrozenLoupe::start(DesktopImage image, Monitors monitors, std::optional<QPo
         stop();  // a pick that can have no click or key could never end
         return false;
     }
+    if (pressHeld) {
+        catchUpOnRelease();
+    }
     return true;
+}
+
+// A quick drag can end before the loupe holds the pointer: its release then went to the window
+// that was pressed, and the loupe would wait for a click that is not coming.
+void FrozenLoupe::catchUpOnRelease() {
+    if (x11LeftButtonDown() != false) {
+        return;
+    }
+    const QPointF now = QCursor::pos();
+    dragged_ = openedAt_ && (now - *openedAt_).manhattanLength() >= QApplication::startDragDistance();
+    released(now);
 }
 
 void FrozenLoupe::stop() {

@@ -43,9 +43,11 @@ public:
     ~FrozenLoupe() override;
 
     // Shows the image over the monitors and takes the input. pointer: where the pointer is
-    // (global, logical), when known. False, with nothing left shown, when the input cannot be
-    // had (another program holds the pointer or the keyboard).
-    bool start(DesktopImage image, Monitors monitors, std::optional<QPointF> pointer);
+    // (global, logical), when known; pressHeld: the press that opened the loupe is still down.
+    // False, with nothing left shown, when the input cannot be had (another program holds the
+    // pointer or the keyboard).
+    bool start(DesktopImage image, Monitors monitors, std::optional<QPointF> pointer,
+               bool pressHeld = false);
     // Takes the windows down and lets the image go, without a report.
     void stop();
     bool isRunning() const { return !screens_.empty(); }
@@ -74,6 +76,7 @@ signals:
 private:
     void moveHotSpot(const Monitor& monitor, QPoint hotSpot, QPoint pointer);
     void moveByKeys(int dx, int dy);
+    void catchUpOnRelease();
     void repaint(const QRect& globalRect);
     void pick();
     void fail();

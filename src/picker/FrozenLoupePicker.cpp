@@ -3,6 +3,8 @@
 
 #include <utility>
 
+#include <QGuiApplication>
+
 #include "DesktopCapture.h"
 
 namespace hueloupe {
@@ -26,6 +28,7 @@ FrozenLoupePicker::~FrozenLoupePicker() = default;
 
 void FrozenLoupePicker::begin(QPointF at) {
     at_ = at;
+    pressHeld_ = QGuiApplication::mouseButtons().testFlag(Qt::LeftButton);
     capture_->capture();
 }
 
@@ -38,7 +41,8 @@ void FrozenLoupePicker::captured(const DesktopImage& image) {
     if (!isRunning()) {
         return;
     }
-    if (!loupe_.start(image, monitors_(), pointerKnown_ ? std::optional(at_) : std::nullopt)) {
+    if (!loupe_.start(image, monitors_(), pointerKnown_ ? std::optional(at_) : std::nullopt,
+                      pressHeld_)) {
         reportFailed();
     }
 }

@@ -42,6 +42,7 @@ private:
     bool pointerKnown_;
     FrozenLoupe loupe_;
     QPointF at_;
+    bool pressHeld_ = false;  // the session was started by a press still held
 };
 
 }  // namespace hueloupe

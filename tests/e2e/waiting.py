@@ -1,8 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""Waiting with a deadline, and skipping, for the end-to-end scripts."""
+"""Waiting with a deadline, and skipping, for the end-to-end tests."""
 import queue
 import shutil
-import subprocess
 import threading
 import time
 
@@ -34,12 +33,14 @@ def wait_for(what, predicate, timeout=15.0, interval=0.05):
     return value
 
 
-def wait_exit(process, what, timeout=30.0):
-    """The process's exit status, once it has ended within the timeout."""
-    try:
-        return process.wait(timeout=timeout)
-    except subprocess.TimeoutExpired:
-        raise Failure(f"timed out after {timeout:g} s waiting for {what}") from None
+def wait_equal(what, get, wanted, timeout=15.0):
+    """Waits for get() to return the wanted value; a timeout tells the last value it returned."""
+    deadline = time.monotonic() + timeout
+    while (got := get()) != wanted:
+        if time.monotonic() > deadline:
+            raise Failure(f"timed out after {timeout:g} s waiting for {what}: "
+                          f"{got!r:.200}, not {wanted!r}")
+        time.sleep(0.05)
 
 
 class Lines:
