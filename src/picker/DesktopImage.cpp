@@ -28,12 +28,14 @@ QPoint DesktopImage::imagePixel(const Monitor& monitor, QPoint devicePixel) cons
     return {static_cast<int>(std::floor(inImage.x())), static_cast<int>(std::floor(inImage.y()))};
 }
 
-QRectF DesktopImage::sourceRect(const Monitor& monitor) const {
-    if (inDevicePixels) {
-        return QRectF(monitor.pixels.translated(-deviceOrigin));
+QRectF DesktopImage::sourceRect(const Monitor& monitor, const QRectF& logical) const {
+    if (!inDevicePixels) {
+        return {(logical.topLeft() - QPointF(logicalArea.topLeft())) * scale,
+                logical.size() * scale};
     }
-    const QRectF logical(monitor.geometry);
-    return {(logical.topLeft() - QPointF(logicalArea.topLeft())) * scale, logical.size() * scale};
+    const QPointF origin(monitor.origin);
+    return {origin + (logical.topLeft() - origin) * monitor.ratio - QPointF(deviceOrigin),
+            logical.size() * monitor.ratio};
 }
 
 QImage DesktopImage::sample(const Monitors& monitors, const Monitor& nearest,

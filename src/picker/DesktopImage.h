@@ -27,8 +27,9 @@ struct DesktopImage {
     bool isNull() const { return image.isNull(); }
     // The image pixel that shows a device pixel of a monitor; it may lie outside the image.
     QPoint imagePixel(const Monitor& monitor, QPoint devicePixel) const;
-    // The part of the image (in image pixels) that shows a monitor.
-    QRectF sourceRect(const Monitor& monitor) const;
+    // The part of the image (image pixels) that shows a global logical rectangle, read through a
+    // monitor's mapping.
+    QRectF sourceRect(const Monitor& monitor, const QRectF& logical) const;
     // The device pixels of deviceRect as an image of exactly that size, transparent where no
     // pixel was captured. Each is read through the monitor holding it, else through nearest.
     QImage sample(const Monitors& monitors, const Monitor& nearest, const QRect& deviceRect) const;

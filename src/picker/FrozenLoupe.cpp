@@ -57,7 +57,11 @@ QScreen* screenFor(const Monitor& monitor) {
 
 }  // namespace
 
-bool FrozenLoupe::grabInput(QWindow& window) {
+bool FrozenLoupe::grabInput(QWidget& window) {
+    // Within the application too: a press elsewhere (the colour well's) would otherwise still
+    // receive the moves and the release of its drag.
+    window.grabMouse(Qt::CrossCursor);
+    window.grabKeyboard();
     if (!onX11()) {
         return true;
     }
@@ -65,7 +69,8 @@ bool FrozenLoupe::grabInput(QWindow& window) {
     // could end it. The windows bypass the window manager, so once the server has mapped them
     // they can be grabbed.
     syncWithX11Server();
-    return window.setMouseGrabEnabled(true) && window.setKeyboardGrabEnabled(true);
+    QWindow* handle = window.windowHandle();
+    return handle->setMouseGrabEnabled(true) && handle->setKeyboardGrabEnabled(true);
 }
 
 FrozenLoupe::FrozenLoupe(InputGrab grab, QObject* parent)
@@ -93,6 +98,7 @@ bool FrozenLoupe::start(DesktopImage image, Monitors monitors, std::optional<QPo
             moveHotSpot(*monitor, desktop::devicePixelAt(*monitor, *pointer), pointer->toPoint());
         }
     }
+    activeBefore_ = QApplication::activeWindow();
     FrozenScreen* underPointer = nullptr;
     for (const Monitor& monitor : monitors_) {
         screens_.push_back(std::make_unique<FrozenScreen>(*this, monitor));
@@ -103,7 +109,7 @@ bool FrozenLoupe::start(DesktopImage image, Monitors monitors, std::optional<QPo
     }
     underPointer->raise();
     underPointer->activateWindow();
-    if (!grab_(*underPointer->windowHandle())) {
+    if (!grab_(*underPointer)) {
         stop();  // a pick that can have no click or key could never end
         return false;
     }
@@ -116,12 +122,9 @@ bool FrozenLoupe::start(DesktopImage image, Monitors monitors, std::optional<QPo
 // A quick drag can end before the loupe holds the pointer: its release then went to the window
 // that was pressed, and the loupe would wait for a click that is not coming.
 void FrozenLoupe::catchUpOnRelease() {
-    if (x11LeftButtonDown() != false) {
-        return;
+    if (x11LeftButtonDown() == false) {
+        released(QCursor::pos());
     }
-    const QPointF now = QCursor::pos();
-    dragged_ = openedAt_ && (now - *openedAt_).manhattanLength() >= QApplication::startDragDistance();
-    released(now);
 }
 
 void FrozenLoupe::stop() {
@@ -129,13 +132,15 @@ void FrozenLoupe::stop() {
         return;
     }
     for (const auto& screen : screens_) {
-        if (QWindow* window = screen->windowHandle()) {
-            window->setKeyboardGrabEnabled(false);
-            window->setMouseGrabEnabled(false);
-        }
+        screen->releaseKeyboard();
+        screen->releaseMouse();
         screen->hide();
     }
     screens_.clear();
+    if (activeBefore_ != nullptr) {
+        activeBefore_->activateWindow();  // the keyboard goes back where it was
+    }
+    activeBefore_ = nullptr;
     image_ = {};  // the capture can be large: it goes with the windows
     monitors_.clear();
     sample_ = {};
@@ -168,8 +173,14 @@ void FrozenLoupe::pressed(QPointF global) {
 }
 
 void FrozenLoupe::released(QPointF global) {
-    if (!isRunning() || (!pressedHere_ && !dragged_)) {
-        return;  // the release of the press that opened the loupe, where it was pressed
+    if (!isRunning()) {
+        return;
+    }
+    // The press that opened the loupe picks where it is released once it has been dragged
+    // away, even when the loupe saw none of the moves between.
+    if (!pressedHere_ && !dragged_ &&
+        (!openedAt_ || (global - *openedAt_).manhattanLength() < QApplication::startDragDistance())) {
+        return;
     }
     pointerMoved(global, false);
     pick();
@@ -248,7 +259,7 @@ QRect FrozenLoupe::faceRect() const {
 
 QWidget* FrozenLoupe::screenAt(QPoint global) const {
     for (const auto& screen : screens_) {
-        if (screen->monitor().geometry.contains(global)) {
+        if (screen->area().contains(global)) {
             return screen.get();
         }
     }
@@ -257,29 +268,25 @@ QWidget* FrozenLoupe::screenAt(QPoint global) const {
 
 void FrozenLoupe::repaint(const QRect& globalRect) {
     for (const auto& screen : screens_) {
-        const QRect area = globalRect & screen->monitor().geometry;
+        const QRect area = globalRect & screen->area();
         if (!area.isEmpty()) {
-            screen->update(area.translated(-screen->monitor().geometry.topLeft()));
+            screen->update(area.translated(-screen->area().topLeft()));
         }
     }
 }
 
 void FrozenLoupe::paint(const FrozenScreen& screen, QPainter& painter, const QRect& dirty) const {
-    const Monitor& monitor = screen.monitor();
-    const QRectF source = image_.sourceRect(monitor);
-    const qreal sx = source.width() / monitor.geometry.width();
-    const qreal sy = source.height() / monitor.geometry.height();
+    const QRect area = screen.area();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.fillRect(dirty, Qt::black);
     painter.drawImage(QRectF(dirty), image_.image,
-                      QRectF(source.x() + dirty.x() * sx, source.y() + dirty.y() * sy,
-                             dirty.width() * sx, dirty.height() * sy));
+                      image_.sourceRect(screen.monitor(), QRectF(dirty.translated(area.topLeft()))));
     const QRect face = faceRect();
-    if (face.isEmpty() || monitor.geometry != monitor_.geometry ||
-        !face.translated(-monitor.geometry.topLeft()).intersects(dirty)) {
+    if (face.isEmpty() || screen.monitor().geometry != monitor_.geometry ||
+        !face.translated(-area.topLeft()).intersects(dirty)) {
         return;
     }
-    painter.translate(face.topLeft() - monitor.geometry.topLeft());
+    painter.translate(face.topLeft() - area.topLeft());
     LoupeRenderer::paint(painter, sample_);
 }
 

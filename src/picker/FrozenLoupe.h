@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QPointF>
 #include <functional>
 #include <QRect>
@@ -15,7 +16,7 @@
 
 class QKeyEvent;
 class QPainter;
-class QWindow;
+class QWidget;
 
 namespace hueloupe {
 
@@ -34,10 +35,11 @@ class FrozenLoupe final : public QObject {
 
 public:
     // Takes the pointer and the keyboard for a window; false when another program holds them.
-    using InputGrab = std::function<bool(QWindow& window)>;
-    // On X11, grabs both; elsewhere windows cannot grab, and the desktop gives the loupe's
-    // full-screen windows the input.
-    static bool grabInput(QWindow& window);
+    using InputGrab = std::function<bool(QWidget& window)>;
+    // Routes all of the application's input to the window and, on X11, grabs both from the
+    // server; elsewhere windows cannot grab, and the desktop gives the loupe's full-screen
+    // windows the input.
+    static bool grabInput(QWidget& window);
 
     explicit FrozenLoupe(InputGrab grab = grabInput, QObject* parent = nullptr);
     ~FrozenLoupe() override;
@@ -85,6 +87,7 @@ private:
     DesktopImage image_;
     Monitors monitors_;
     std::vector<std::unique_ptr<FrozenScreen>> screens_;
+    QPointer<QWidget> activeBefore_;  // the application's active window when the loupe opened
     Monitor monitor_;  // the one the hot spot is on
     std::optional<QPoint> hotSpot_;
     QPoint pointer_;  // logical, global: where the face is placed beside

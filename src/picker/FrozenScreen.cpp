@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QWindow>
+#include <QtMath>
 
 #include "FrozenLoupe.h"
 
@@ -25,10 +26,25 @@ Qt::WindowFlags loupeWindowFlags() {
     return onWayland() ? flags : flags | Qt::X11BypassWindowManagerHint;
 }
 
+// The whole logical pixels that cover a monitor's device pixels.
+QRect coveringArea(const Monitor& m) {
+    const auto logical = [&m](int device, int origin) {
+        return origin + (device - origin) / m.ratio;
+    };
+    const QPoint topLeft(qFloor(logical(m.pixels.left(), m.origin.x())),
+                         qFloor(logical(m.pixels.top(), m.origin.y())));
+    const QPoint end(qCeil(logical(m.pixels.right() + 1, m.origin.x())),
+                     qCeil(logical(m.pixels.bottom() + 1, m.origin.y())));
+    return {topLeft, end - QPoint(1, 1)};
+}
+
 }  // namespace
 
 FrozenScreen::FrozenScreen(FrozenLoupe& loupe, const Monitor& monitor)
-    : QWidget(nullptr, loupeWindowFlags()), loupe_(loupe), monitor_(monitor) {
+    : QWidget(nullptr, loupeWindowFlags()),
+      loupe_(loupe),
+      monitor_(monitor),
+      area_(coveringArea(monitor)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setAttribute(Qt::WA_DeleteOnClose, false);
@@ -46,7 +62,7 @@ void FrozenScreen::showOver(QScreen* screen) {
         showFullScreen();
         return;
     }
-    setGeometry(monitor_.geometry);
+    setGeometry(area_);
     show();
 }
 

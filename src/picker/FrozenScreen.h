@@ -19,6 +19,8 @@ public:
     FrozenScreen(FrozenLoupe& loupe, const Monitor& monitor);
 
     const Monitor& monitor() const { return monitor_; }
+    // The global logical rectangle the window covers: every device pixel of its monitor.
+    const QRect& area() const { return area_; }
     // Covers the monitor: full screen on its screen, or placed on it where windows can be.
     void showOver(QScreen* screen);
 
@@ -34,6 +36,7 @@ protected:
 private:
     FrozenLoupe& loupe_;
     Monitor monitor_;
+    QRect area_;
 };
 
 }  // namespace hueloupe

@@ -130,14 +130,15 @@ void ModernColorWell::mousePressEvent(QMouseEvent* event) {
     const QString token = makeToken();
     mouseDownToken_ = token;
     const QPointF position = event->position();
+    const QPointF global = event->globalPosition();
     if (applicationState_->isActive()) {
-        startMagnifier(position);
+        startMagnifier(position, global);
         return;
     }
     // An inactive application waits for a held press; the press's own location counts.
-    scheduler_->after(kHoldDelay, [well = QPointer<ModernColorWell>(this), token, position] {
+    scheduler_->after(kHoldDelay, [well = QPointer<ModernColorWell>(this), token, position, global] {
         if (well != nullptr && well->mouseDownToken_ == token) {
-            well->startMagnifier(position);
+            well->startMagnifier(position, global);
         }
     });
 }
@@ -180,7 +181,7 @@ void ModernColorWell::startPicking() {
     startMagnifier(kKeyPressPosition);
 }
 
-void ModernColorWell::startMagnifier(QPointF position) {
+void ModernColorWell::startMagnifier(QPointF position, std::optional<QPointF> global) {
     const qreal aboveBottom = height() - position.y();
     if (aboveBottom <= kBottomStrip) {
         return;
@@ -190,8 +191,9 @@ void ModernColorWell::startMagnifier(QPointF position) {
         return;
     }
     // Any running pick, this well's or one asked for elsewhere, gives way to this press.
+    // A press opens the loupe where it was pressed: a drag away from there picks on release.
     session_ = sessions_->start(
-        QCursor::pos(), [well = QPointer<ModernColorWell>(this)](const PickOutcome& outcome) {
+        global.value_or(QCursor::pos()), [well = QPointer<ModernColorWell>(this)](const PickOutcome& outcome) {
             if (well != nullptr) {
                 well->pickEnded(outcome);
             }

@@ -83,7 +83,8 @@ private:
     void makeOverlay();
     void armExpiry(const QString& token, Scheduler::Duration delay);
     void expireMessage(const QString& token);
-    void startMagnifier(QPointF position);
+    // position: in the well; global: where the press was, none for a key (the pointer then).
+    void startMagnifier(QPointF position, std::optional<QPointF> global = std::nullopt);
     void pickEnded(const PickOutcome& outcome);
 
     MessageOverlay* messageLayer_ = nullptr;  // a child widget, owned through Qt

@@ -193,7 +193,7 @@ def loupe_at(pid, others, target, colour, release="click", scale=1.0, head=ANYWH
         screen = Screen((0, 0, 0, 0))
         head = (0, 0, screen.screen_width, screen.screen_height)
     covering = lambda: [w for w in set(visible_windows(pid)) - set(others)  # noqa: E731
-                        if geometry(w) == head]
+                        if inside(head, geometry(w) or (0, 0, 0, 0))]
     wait_for(f"the loupe over {head}", covering)
     loupe = sorted(set(visible_windows(pid)) - set(others))
     xdo("mousemove", *target)

@@ -73,7 +73,7 @@ struct Session {
                                 desktop::screenMonitor({-600, 100, 600, 400}, 1),
                                 desktop::screenMonitor({800, 0, 400, 300}, 2)};
             },
-            pointerKnown, [this](QWindow&) { return !held; });
+            pointerKnown, [this](QWidget&) { return !held; });
         QObject::connect(picker.get(), &Picker::picked, [this](const ColorValue& c) {
             const int r = qRound(c.red * 255), g = qRound(c.green * 255), b = qRound(c.blue * 255);
             const bool exact = c == ColorValue{r / 255.0, g / 255.0, b / 255.0, 1.0};
