@@ -17,15 +17,14 @@ import traceback
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(1, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from waiting import SKIPPED  # noqa: E402
+from waiting import SKIPPED, Failure, wait_for  # noqa: E402
 try:
     import gi  # noqa: F401 - PyGObject: D-Bus and images for the harness
 except ImportError:
     print("skipped: PyGObject (python3-gi) is missing; install debian-packages.txt")
     sys.exit(SKIPPED)
 from gnome_desktop import GnomeDesktop, image, missing_tools, pixel  # noqa: E402
-from desktop import SKIP, Skip  # noqa: E402
-from waiting import Failure, wait_for  # noqa: E402
+from desktop import Skip  # noqa: E402
 
 COLOUR = "#c83c1e"
 
@@ -82,13 +81,13 @@ def main():
     missing = missing_tools()
     if missing:
         print(f"skipped: missing {', '.join(missing)}; install debian-packages.txt")
-        return SKIP
+        return SKIPPED
     started = time.monotonic()
     try:
         desktop = GnomeDesktop()
     except Skip as reason:
         print(f"skipped: {reason}")
-        return SKIP
+        return SKIPPED
     failed = False
     try:
         desktop.open()

@@ -101,10 +101,10 @@ class GnomeDesktop(Desktop):
             ("org.freedesktop.portal.Screenshot", "version"), 5000), 20, 0.2)
         # What the first "Allow" in the portal's dialog stores for unsandboxed apps; without it a
         # screenshot request waits on that dialog.
+        grant = GLib.Variant("(sbssas)", ("screenshot", True, "screenshot", "", ["yes"]))
         if self.call("org.freedesktop.impl.portal.PermissionStore",
-                  "/org/freedesktop/impl/portal/PermissionStore",
-                  "org.freedesktop.impl.portal.PermissionStore", "SetPermission",
-                  GLib.Variant("(sbssas)", ("screenshot", True, "screenshot", "", ["yes"]))) is None:
+                     "/org/freedesktop/impl/portal/PermissionStore",
+                     "org.freedesktop.impl.portal.PermissionStore", "SetPermission", grant) is None:
             raise Failure(f"the permission store refused the screenshot grant: {self.bus_error}")
         self._start_input()
 

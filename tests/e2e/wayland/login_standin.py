@@ -11,40 +11,40 @@ SESSION_ID = "hueloupe"
 ROOT = "/org/freedesktop/login1"
 SESSION = f"{ROOT}/session/{SESSION_ID}"
 SESSION_PROPERTIES = {"Id": ("s", SESSION_ID), "Active": ("b", True), "Class": ("s", "user"),
-                      "Type": ("s", "wayland"), "State": ("s", "active"), "Remote": ("b", False),
-                      "Name": ("s", os.environ.get("USER", "")), "User": ("(uo)", (os.getuid(), f"{ROOT}/user/self")),
-                      "Seat": ("(so)", ("seat0", f"{ROOT}/seat/seat0")), "LockedHint": ("b", False)}
+                      "Type": ("s", "wayland"), "State": ("s", "active"), "Remote": ("b", False)}
 USER_PROPERTIES = {"Display": ("(so)", (SESSION_ID, SESSION)),
-                   "Sessions": ("a(so)", [(SESSION_ID, SESSION)]), "UID": ("u", os.getuid())}
+                   "Sessions": ("a(so)", [(SESSION_ID, SESSION)])}
 
+
+def readable(table):
+    return "".join(f'<property name="{name}" type="{kind}" access="read"/>'
+                   for name, (kind, _) in table.items())
+
+
+OUT = 'direction="out"'
 INTERFACES = Gio.DBusNodeInfo.new_for_xml(f"""<node>
 <interface name="org.freedesktop.login1.Manager">
-  <method name="GetSession"><arg type="s" direction="in"/><arg type="o" direction="out"/></method>
-  <method name="GetSessionByPID"><arg type="u" direction="in"/><arg type="o" direction="out"/></method>
-  <method name="ListSessions"><arg type="a(susso)" direction="out"/></method>
-  <method name="Inhibit"><arg type="s" direction="in"/><arg type="s" direction="in"/>
-    <arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="h" direction="out"/></method>
-  <method name="CanSuspend"><arg type="s" direction="out"/></method>
-  <method name="CanRebootToBootLoaderMenu"><arg type="s" direction="out"/></method>
+  <method name="GetSession"><arg type="s"/><arg type="o" {OUT}/></method>
+  <method name="GetSessionByPID"><arg type="u"/><arg type="o" {OUT}/></method>
+  <method name="ListSessions"><arg type="a(susso)" {OUT}/></method>
+  <method name="Inhibit"><arg type="s"/><arg type="s"/><arg type="s"/><arg type="s"/>
+    <arg type="h" {OUT}/></method>
+  <method name="CanSuspend"><arg type="s" {OUT}/></method>
+  <method name="CanRebootToBootLoaderMenu"><arg type="s" {OUT}/></method>
   <signal name="PrepareForSleep"><arg type="b"/></signal>
 </interface>
-<interface name="org.freedesktop.login1.Session">
-  {"".join(f'<property name="{k}" type="{t}" access="read"/>' for k, (t, _) in SESSION_PROPERTIES.items())}
-  <method name="SetLockedHint"><arg type="b" direction="in"/></method>
-  <method name="SetIdleHint"><arg type="b" direction="in"/></method>
-  <signal name="Lock"/><signal name="Unlock"/>
+<interface name="org.freedesktop.login1.Session">{readable(SESSION_PROPERTIES)}
+  <method name="SetLockedHint"><arg type="b"/></method><signal name="Lock"/><signal name="Unlock"/>
 </interface>
-<interface name="org.freedesktop.login1.User">
-  {"".join(f'<property name="{k}" type="{t}" access="read"/>' for k, (t, _) in USER_PROPERTIES.items())}
-</interface></node>""").interfaces
+<interface name="org.freedesktop.login1.User">{readable(USER_PROPERTIES)}</interface>
+</node>""").interfaces
 inhibitors = []  # the write ends, kept open for the life of the stand-in
 
 
 def call(connection, sender, path, interface, method, args, invocation):
     print(f"{method}{args.unpack()}", file=sys.stderr, flush=True)
     answers = {"GetSession": ("(o)", (SESSION,)), "GetSessionByPID": ("(o)", (SESSION,)),
-               "ListSessions": ("(a(susso))", ([(SESSION_ID, os.getuid(), os.environ.get("USER", ""),
-                                                 "seat0", SESSION)],)),
+               "ListSessions": ("(a(susso))", ([(SESSION_ID, os.getuid(), "", "seat0", SESSION)],)),
                "CanSuspend": ("(s)", ("na",)), "CanRebootToBootLoaderMenu": ("(s)", ("na",))}
     if method == "Inhibit":
         read, write = os.pipe()

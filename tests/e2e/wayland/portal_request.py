@@ -31,7 +31,8 @@ def portal_request(method):
     started = time.monotonic()
     bus.call_sync("org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
                   "org.freedesktop.portal.Screenshot", method,
-                  GLib.Variant("(sa{sv})", ("", options)), None, Gio.DBusCallFlags.NONE, 30000, None)
+                  GLib.Variant("(sa{sv})", ("", options)), None, Gio.DBusCallFlags.NONE, 30000,
+                  None)
     GLib.timeout_add_seconds(30, loop.quit)
     loop.run()
     print(json.dumps(answer), flush=True)
