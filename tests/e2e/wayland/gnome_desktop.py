@@ -199,12 +199,12 @@ class GnomeDesktop(Desktop):
             raise Failure(f"the shell took no screenshot: {self.bus_error}")
         return image(reply[1])
 
-    def find(self, colour, image=None):
+    def find(self, colour, picture=None):
         """The (x, y, width, height) of the topmost band of a "#rrggbb" colour on the screen,
         or None: where a window of that colour landed."""
-        image = image or self.screenshot()
-        width, height = image.get_width(), image.get_height()
-        pixels, stride, n = image.get_pixels(), image.get_rowstride(), image.get_n_channels()
+        picture = picture or self.screenshot()
+        width, height = picture.get_width(), picture.get_height()
+        pixels, stride, n = picture.get_pixels(), picture.get_rowstride(), picture.get_n_channels()
         want = bytes.fromhex(colour[1:])
 
         def same(x, y):
