@@ -2,12 +2,14 @@
 #include "PickerChoice.h"
 
 #include <QGuiApplication>
+#include <QScreen>
 #include <QtGlobal>
 
 #include "DesktopMonitors.h"
 #include "FallbackPicker.h"
 #include "FrozenLoupePicker.h"
 #include "PortalPicker.h"
+#include "PortalScreenshot.h"
 #include "RootWindowCapture.h"
 
 namespace hueloupe {
@@ -19,7 +21,7 @@ constexpr qsizetype kShownValueLength = 40;
 
 }  // namespace
 
-PickerChoice choosePicker(QStringView platformName, const std::optional<QString>& forced) {
+PickerChoice choosePicker(const std::optional<QString>& forced) {
     const QString value = forced.value_or(QString()).trimmed();
     if (value.compare(QLatin1String("screen"), Qt::CaseInsensitive) == 0) {
         return {PickerKind::Screen, false, {}};
@@ -28,9 +30,6 @@ PickerChoice choosePicker(QStringView platformName, const std::optional<QString>
         return {PickerKind::Portal, false, {}};
     }
     PickerChoice automatic;
-    if (platformName.startsWith(QLatin1String("wayland"))) {
-        automatic.picker = PickerKind::Portal;
-    }
     if (!value.isEmpty()) {
         QString shown = value.left(kShownValueLength);
         if (shown.size() < value.size()) {
@@ -49,7 +48,7 @@ PickerChoice choosePickerForDesktop() {
     if (qEnvironmentVariableIsSet(kPickerVariable)) {
         forced = qEnvironmentVariable(kPickerVariable);
     }
-    PickerChoice choice = choosePicker(QGuiApplication::platformName(), forced);
+    PickerChoice choice = choosePicker(forced);
     if (!choice.warning.isEmpty()) {
         qWarning("%s", qUtf8Printable(choice.warning));
     }
@@ -60,8 +59,20 @@ std::unique_ptr<Picker> makeDesktopPicker(const PickerChoice& choice) {
     if (choice.picker == PickerKind::Portal) {
         return std::make_unique<PortalPicker>();
     }
-    auto loupe = std::make_unique<FrozenLoupePicker>(std::make_unique<RootWindowCapture>(),
-                                                     desktopMonitors, true);
+    // On Wayland no program may read the screen, and one learns where the pointer is only over its
+    // own windows: the portal takes the picture, and the loupe waits for the pointer.
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    std::unique_ptr<DesktopCapture> capture;
+    if (wayland) {
+        capture = std::make_unique<PortalScreenshot>([] {
+            const QScreen* primary = QGuiApplication::primaryScreen();
+            return primary != nullptr ? primary->virtualGeometry() : QRect();
+        });
+    } else {
+        capture = std::make_unique<RootWindowCapture>();
+    }
+    auto loupe =
+        std::make_unique<FrozenLoupePicker>(std::move(capture), desktopMonitors, !wayland);
     if (!choice.portalWhenUnreadable) {
         return loupe;
     }

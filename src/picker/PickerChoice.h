@@ -19,7 +19,8 @@ enum class PickerKind {
 // Which picker a press in the colour well starts.
 struct PickerChoice {
     PickerKind picker = PickerKind::Screen;
-    // When the loupe cannot read the screen for a press, that press goes to the portal.
+    // When the desktop cannot be captured for a press (no portal's Screenshot, or it was refused
+    // or cancelled), that press goes to the desktop's own picker.
     bool portalWhenUnreadable = true;
     // Said once on stderr when the user's setting is not understood; empty otherwise.
     QString warning;
@@ -28,16 +29,16 @@ struct PickerChoice {
 // The environment variable that forces one picker: "screen" or "portal".
 inline constexpr char kPickerVariable[] = "HUELOUPE_PICKER";
 
-// The choice for a platform plugin name (QGuiApplication::platformName()) and the value of
-// HUELOUPE_PICKER (none when unset). Automatic unless the value forces a picker: the portal on
-// Wayland, where no application may read the screen, and our loupe everywhere else.
-PickerChoice choosePicker(QStringView platformName, const std::optional<QString>& forced);
+// The choice for the value of HUELOUPE_PICKER (none when unset): our loupe unless the value
+// forces a picker, on X11 and on Wayland alike.
+PickerChoice choosePicker(const std::optional<QString>& forced);
 
 // The choice for this process, its warning (if any) written to the log. Makes no D-Bus call.
 PickerChoice choosePickerForDesktop();
 
-// The picker for a choice, reading the real screen or the session bus. Makes no D-Bus call and
-// shows nothing until a session starts.
+// The picker for a choice: the loupe over the X11 root window, or over the portal's Screenshot on
+// Wayland, or the portal's PickColor. Makes no D-Bus call and shows nothing until a session
+// starts.
 std::unique_ptr<Picker> makeDesktopPicker(const PickerChoice& choice);
 
 }  // namespace hueloupe

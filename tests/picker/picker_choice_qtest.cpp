@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Which picker a press starts: the choice from the platform and HUELOUPE_PICKER, the fallback
+// Which picker a press starts: the choice from HUELOUPE_PICKER, the fallback
 // from the loupe to the portal, and how sessions end.
 #include <optional>
 #include <tuple>
@@ -21,20 +21,18 @@ private slots:
         const PickerKind screen = PickerKind::Screen, portal = PickerKind::Portal;
         const std::nullopt_t unset = std::nullopt;
         using Variable = std::optional<QString>;
-        for (const auto& [platform, variable, picker, fallback, warns] :
-             std::initializer_list<std::tuple<const char*, Variable, PickerKind, bool, bool>>{
-                 {"xcb", unset, screen, true, false},
-                 {"wayland", unset, portal, true, false},
-                 {"wayland-egl", unset, portal, true, false},
-                 {"xcb", "", screen, true, false},
-                 {"xcb", "portal", portal, false, false},
-                 {"wayland", "screen", screen, false, false},
-                 {"xcb", " Portal ", portal, false, false},  // any case, spaces
-                 {"wayland", "potral", portal, true, true},
-                 {"offscreen", QString(5000, u'x'), screen, true, true},
+        for (const auto& [variable, picker, fallback, warns] :
+             std::initializer_list<std::tuple<Variable, PickerKind, bool, bool>>{
+                 {unset, screen, true, false},
+                 {"", screen, true, false},
+                 {"portal", portal, false, false},
+                 {"screen", screen, false, false},
+                 {" Portal ", portal, false, false},  // any case, spaces
+                 {"potral", screen, true, true},
+                 {QString(5000, u'x'), screen, true, true},
              }) {
-            const PickerChoice choice = choosePicker(QString(platform), variable);
-            const QString row = QString(platform) + " " + variable.value_or("(unset)").left(9);
+            const PickerChoice choice = choosePicker(variable);
+            const QString row = variable.value_or("(unset)").left(9);
             QVERIFY2(choice.picker == picker && choice.portalWhenUnreadable == fallback,
                      qPrintable(row));
             QCOMPARE(choice.warning.contains(QLatin1String(kPickerVariable)), warns);
