@@ -5,10 +5,15 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusObjectPath>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QUrl>
 #include <limits>
 
 #include "PortalPicker.h"
+#include "PortalScreenshot.h"
 
 using namespace hueloupe;
 
@@ -79,6 +84,22 @@ public slots:
         }
         return QDBusObjectPath(requests.last());
     }
+
+    // Answers at once with the file the test chose, or refuses (code 2) when there is none.
+    QDBusObjectPath Screenshot(const QString& /*parent*/, const QVariantMap& options,
+                               const QDBusMessage& call) {
+        interactive = options.value(QStringLiteral("interactive"), true).toBool();
+        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+                                 .arg(call.service().mid(1).replace(u'.', u'_'),
+                                      options.value(QStringLiteral("handle_token")).toString());
+        respond(path, {{QStringLiteral("uri"), QUrl::fromLocalFile(picture).toString()}},
+                picture.isEmpty() ? 2 : 0);
+        return QDBusObjectPath(path);
+    }
+
+public:
+    QString picture;
+    bool interactive = true;
 };
 
 }  // namespace
@@ -159,6 +180,39 @@ private slots:
             fake_->respond(fake_->requests.last(), results);
         }
         QTRY_COMPARE_WITH_TIMEOUT(heard_, QStringList{heard}, kBusTimeoutMs);
+    }
+
+    // The desktop's picture through Screenshot, never interactive: read at the layout's scale,
+    // and deleted when the portal wrote it for this request; a refusal or a file that is no
+    // picture is no capture.
+    void screenshot() {
+        const QTemporaryDir dir;
+        QImage picture(400, 200, QImage::Format_RGB32);  // a 200 x 100 layout at scale 2
+        picture.fill(qRgb(10, 20, 30));
+        picture.setPixel(399, 199, qRgb(200, 100, 50));
+        PortalScreenshot capture([] { return QRect(0, 0, 200, 100); });
+        QStringList heard;
+        connect(&capture, &DesktopCapture::captured, this, [&heard](const DesktopImage& image) {
+            const Monitor monitor = desktop::screenMonitor({0, 0, 200, 100}, 2);
+            heard << QString::number(image.image.pixel(image.imagePixel(monitor, {399, 199})), 16);
+        });
+        connect(&capture, &DesktopCapture::unavailable, this, [&heard] { heard << "none"; });
+        const QString older = dir.filePath("older.png"), made = dir.filePath("made.png");
+        QFile olderFile(older);
+        QVERIFY(picture.save(older) && olderFile.open(QIODevice::ReadWrite) &&
+                olderFile.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                      QFileDevice::FileModificationTime));
+        olderFile.close();
+        for (const QString& file : {older, QString(), dir.filePath("missing.png"), made}) {
+            if (file == made) {
+                QVERIFY(picture.save(made));
+            }
+            fake_->picture = file;
+            capture.capture();
+            QTRY_COMPARE_WITH_TIMEOUT(heard.size(), 1, kBusTimeoutMs);
+            QCOMPARE(heard.takeFirst(), file == older || file == made ? "ffc86432" : "none");
+        }
+        QVERIFY(!fake_->interactive && QFile::exists(older) && !QFile::exists(made));
     }
 
     // A pick the portal never answers holds nothing up: the next start picks, and whatever
