@@ -62,6 +62,13 @@ void raiseForLaunch(QWidget& window, const QString& activationToken) {
     endLaunchFeedback(activationToken);
 }
 
+void passTokenToNextWindow(const QString& activationToken) {
+    if (QGuiApplication::platformName().startsWith(u"wayland") && !activationToken.isEmpty()) {
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
+    }
+    endLaunchFeedback(activationToken);
+}
+
 void endLaunchFeedback(const QString& activationToken) {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
     if (x11 == nullptr || x11->connection() == nullptr || activationToken.isEmpty()) {

@@ -92,7 +92,7 @@ int runWindow(const LaunchOptions& options) {
                      [&loaded](const QString& token) { raiseForLaunch(*loaded.window, token); });
     QObject::connect(&instance, &SingleInstance::pickActionRequested, loaded.colorWell,
                      [&loaded](const QString& token) {
-                         endLaunchFeedback(token);
+                         passTokenToNextWindow(token);  // the loupe's, to take the keyboard
                          loaded.colorWell->startPicking();
                      });
 
