@@ -5,6 +5,7 @@ checks what a user sees (pixels) or gets (output, clipboard, settings). Usage: e
 HUELOUPE, with GROUP one of window, pick, two_heads."""
 import contextlib
 import os
+import signal
 import subprocess
 import sys
 
@@ -165,6 +166,16 @@ def pick(s):
                    env=app.env, check=True, capture_output=True, timeout=20)
     loupe_at(window.pid, [app.window], centre(BLUE_RECT), BLUE)
     wait_equal("the action's colour", lambda: app.setting("LastColor"), BLUE)
+
+    yield "a caller that is stopped takes its pick with it"
+    before = app.settings()
+    caller = app.start("--pick")
+    wait_for("the window's loupe", lambda: visible_windows(window.pid) != [app.window])
+    caller.send_signal(signal.SIGINT)
+    caller.wait(10)
+    wait_for("the loupe to go", lambda: visible_windows(window.pid) == [app.window])
+    xdo("mousemove", *centre(ORANGE_RECT), "click", 1)
+    expect("the settings after the caller left", app.settings(), before)
     app.quit()
 
     yield "two processes without a bus never drop each other's colours"
