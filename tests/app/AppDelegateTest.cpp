@@ -130,8 +130,8 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), "rgba(255,0,0,.5)");
     }
 
-    // A label row copies its source, not its title, retitles and stores the format (the
-    // message and the history are the end-to-end tests'). With no format, Copy only beeps.
+    // A label row copies its source, not its title, retitles and stores the format. With no
+    // format, Copy only beeps.
     void copyRendersTheSelectedFormat() {
         App app;
         const QString copied = "NSColor(SRGBRed: 0.9961, green: 0.9137, blue: 0.5529, alpha: 1.0)";
