@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -81,7 +80,6 @@ TEST(CliConvert, ConvertsEachTextToOneLine) {
     } cases[] = {
         {{"convert", "#BCE368", "tomato"}, "", {0, "#bce368\n#ff6347\n", ""}},
         {{"convert", "--format", "hsl({h},{s},{l})", "#bce368"}, "", {0, "hsl(79,69,65)\n", ""}},
-        {{"convert", "--format={r} {a}", "hsla(0,100%,50%,.5)"}, "", {0, "255 0.5\n", ""}},
         {{"convert", "--format", "hex", "red"}, "", {0, "#ff0000\n", ""}},
         {{"convert", "--format=hsla"}, "red\n", {0, "hsla(0, 100%, 50%, 1.0)\n", ""}},
         {{"convert", "--", "--format"}, "", {1, "\n", "invalid CSS: --format\n"}},
@@ -160,16 +158,10 @@ TEST(CliConvert, ReportsFailedReadsAndWrites) {
     }
 }
 
-// The eleven output formats; help explains the references and the exit status, and is the
-// usage shown on standard error (status 2) when no command is given.
-TEST(CliCommands, FormatsAndHelp) {
-    const Outcome formats = run({"formats"}), help = run({"--help"});
-    EXPECT_EQ(formats.status + help.status, 0);
-    EXPECT_EQ(std::count(formats.out.begin(), formats.out.end(), '\n'), 11);
-    EXPECT_TRUE(
-        formats.out.starts_with("hex           #{rr}{gg}{bb}\nhex3          #{rx}{gx}{bx}\n"));
-    EXPECT_NE(formats.out.find("\nuicolor-objc  [UIColor colorWithRed:"), std::string::npos);
-    EXPECT_NE(help.out.find("3 when standard input could not be read"), std::string::npos);
+// The help is the usage shown on standard error (status 2) when no command is given.
+TEST(CliCommands, UsageWithoutACommand) {
+    const Outcome help = run({"--help"});
+    EXPECT_EQ(help.status, 0);
     expectOutcome(run({}), {2, "", help.out});
 }
 

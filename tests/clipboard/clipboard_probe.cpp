@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Copies its argument through the clipboard hand-off, says who keeps it (and on a second line
-// what the user is told when nobody does), and exits; with no argument it copies nothing, as a
-// cancelled pick does.
+// what the user is told when nobody does), and exits.
 #include <QGuiApplication>
 #include <cstdio>
 
@@ -9,9 +8,6 @@
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        return 0;
-    }
     const auto handOff = hueloupe::handOffClipboardText(QString::fromLocal8Bit(argv[1]));
     using Keeper = hueloupe::ClipboardHandOff::Keeper;
     const char* keeper = handOff.keeper == Keeper::Helper             ? "helper"

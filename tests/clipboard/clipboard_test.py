@@ -4,8 +4,8 @@
 
 Usage: clipboard_test.py CLIPBOARD_PROBE FAKE_CLIPBOARD_MANAGER
 Without a clipboard manager a detached helper serves the text until another program takes the
-clipboard, on the display Qt was given; with one, the manager keeps it and no helper runs; a copy
-never started leaves no process; without either the user is told. Processes are told apart by a
+clipboard, on the display Qt was given; with one, the manager keeps it and no helper runs;
+without either the user is told. Processes are told apart by a
 mark in their environment, which the helper inherits.
 """
 import os
@@ -41,11 +41,6 @@ def marked(mark):
         except (OSError, ValueError):
             pass
     return pids
-
-
-def status_field(pid, name):
-    with open(f"/proc/{pid}/status") as f:
-        return next(line.split()[1] for line in f if line.startswith(name + ":"))
 
 
 def paste():
@@ -86,16 +81,11 @@ def main(probe, manager):
             session = s.read().rsplit(")", 1)[1].split()[3]
         if session != said[1] or os.readlink(f"/proc/{helper}/fd/1") != "/dev/null":
             raise Failure(f"helper {helper} is in session {session}, not {said[1]}, or holds output")
-        print(f"clipboard helper VmRSS: {status_field(helper, 'VmRSS')} kB")
         # Another program takes the clipboard: the helper ends.
         subprocess.run(["xclip", "-selection", "clipboard"], input="other", text=True, check=True)
         wait_for("the helper to end", lambda: not marked(mark))
         if paste() != "other":
             raise Failure(f"the other program's text is not pasted: {paste()!r}")
-        # A cancelled pick copies nothing and leaves nothing behind.
-        mark, said = copy(probe)
-        if said or marked(mark) or paste() != "other":
-            raise Failure(f"cancel: said {said}, left {marked(mark)}, pastes {paste()!r}")
         # Qt given -display with DISPLAY unset: the helper serves that display.
         _, said = copy(probe, "-display", os.environ["DISPLAY"], "#010203", drop=["DISPLAY"])
         if said[0] != "helper" or paste() != "#010203":

@@ -3,12 +3,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QTemporaryDir>
 #include <cmath>
 
 #include "InMemoryPreferences.h"
 #include "SettingsKeys.h"
-#include "SettingsPreferences.h"
 
 namespace hueloupe {
 namespace {
@@ -81,29 +79,6 @@ TEST(ColorHistoryTest, ColoursStoredInexactlyAreNotPushedTwice) {
               QStringList({"#c86432", "#4096bf", "#bce368", "#a1d5d3", "#7db8ec"}));
     EXPECT_EQ(history.colors()[1], offGrid);
     EXPECT_EQ(preferences.writeCount(), 2);
-}
-
-// Two processes, each with its own copy of the history, on one settings file: a push adds to
-// what is stored, not to the pusher's stale copy, so no colour either of them pushed is lost,
-// and a colour already stored stays where it is.
-TEST(ColorHistoryTest, PushesFromTwoCopiesKeepEveryColour) {
-    const QTemporaryDir dir;
-    const QString file = dir.filePath("hueloupe.conf");
-    SettingsPreferences firstSettings(file), secondSettings(file);
-    ColorHistory first(firstSettings), second(secondSettings);
-    first.loadHistory();
-    second.loadHistory();
-    const ColorValue red = hex(0xff0000), blue = hex(0x3366cc), green = hex(0x00ff00);
-    EXPECT_TRUE(first.pushColor(red));
-    EXPECT_TRUE(second.pushColor(blue));
-    EXPECT_TRUE(first.pushColor(green));
-    EXPECT_TRUE(second.pushColor(red));  // nothing new, but the copy follows the stored list
-    const std::vector<ColorValue> expected{green, blue, red, hex(0xbce368), hex(0xa1d5d3)};
-    EXPECT_EQ(first.colors(), expected);
-    EXPECT_EQ(second.colors(), expected);
-    EXPECT_EQ(SettingsPreferences(file).stringListForKey(keys::kColorHistory),
-              QStringList({"#00ff00", "#3366cc", "#ff0000", "#bce368", "#a1d5d3"}));
-    EXPECT_FALSE(second.pushColor(blue));
 }
 
 }  // namespace

@@ -12,7 +12,10 @@ namespace hueloupe {
 class FakeApplicationState final : public ApplicationState {
 public:
     bool isActive() const override { return active; }
-    void activate(QWidget* window) override;
+    void activate(QWidget* window) override {
+        activatedWindows.push_back(window);
+        active = true;
+    }
 
     bool active = true;
     std::vector<QWidget*> activatedWindows;

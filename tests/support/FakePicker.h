@@ -22,7 +22,13 @@ public:
     bool refusesAtStart = false;  // every start ends at once as unavailable
 
 protected:
-    void begin(QPointF at) override;
+    void begin(QPointF at) override {
+        ++starts;
+        lastStart = at;
+        if (refusesAtStart) {
+            reportUnavailable();
+        }
+    }
     void end() override { ++ends; }
 };
 
