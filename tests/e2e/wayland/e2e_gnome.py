@@ -1,17 +1,14 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Hueloupe picks on a private GNOME Shell desktop on Wayland (gnome_desktop.py). With its loupe
-over the portal's screenshot, `hueloupe --pick` and a press in the window's colour well must give
-the exact pixel, an arrow key moves it by one, the portal's Screenshot (not its PickColor) serves
-the pick and its file does not outlive it; forced onto the portal's own picker, --pick must give
-the exact pixel too. Prints how long the loupe takes to show.
+"""Hueloupe picks on a private GNOME Shell desktop on Wayland (gnome_desktop.py): with its loupe
+over the portal's Screenshot (never PickColor), whose file must not outlive the pick, `--pick` plus
+an arrow key and a press in the colour well give the exact pixel; so does --pick forced onto the
+portal's picker. Prints how long the loupe takes to show.
 
 Usage: e2e_gnome.py HUELOUPE COLOUR_WINDOW
 Exits 0 when it passed, 1 on a failure, 77 (skipped) when GNOME Shell or the portal is missing.
 """
-import contextlib
 import os
-import queue
 import re
 import subprocess
 import sys
@@ -21,7 +18,7 @@ import traceback
 sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(1, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from waiting import SKIPPED, Failure, Lines, poll, wait_for  # noqa: E402
+from waiting import SKIPPED, Failure, poll, wait_for  # noqa: E402
 try:
     import gi  # noqa: F401 - PyGObject: D-Bus and images for the harness
 except ImportError:
@@ -36,70 +33,60 @@ COLOUR = "#c83c1e"
 WELL = "#fee98d"  # the colour well's colour at a first launch
 FACE = "#141414"  # the strip under the loupe's face that names the colour
 RIGHT = 0xff53
+# The portal's calls and Responses, as a bus monitor prints them: a header line with the
+# wall-clock time, then the arguments indented.
+BUS_RULES = ["type='method_call',interface='org.freedesktop.portal.Screenshot'",
+             "type='signal',interface='org.freedesktop.portal.Request',member='Response'"]
 
 
-class PortalCalls:
-    """The portal's Screenshot and PickColor calls and the Responses, as a bus monitor prints
-    them: a header line with the wall-clock time, then the arguments indented."""
+def read(path):
+    try:
+        with open(path, "rb") as f:
+            return f.read().decode(errors="replace")
+    except OSError:
+        return ""
 
-    def __init__(self, desktop):
-        rules = ["type='method_call',interface='org.freedesktop.portal.Screenshot'",
-                 "type='signal',interface='org.freedesktop.portal.Request',member='Response'"]
-        monitor = desktop.start("dbus-monitor", ["dbus-monitor", "--address", desktop.bus, *rules],
-                                desktop.env, stdout=subprocess.PIPE, text=True, bufsize=1)
-        self.lines, self.text = Lines(monitor.stdout), ""
-        wait_for("the bus monitor", lambda: "NameLost" in self.read())
 
-    def read(self):
-        with contextlib.suppress(queue.Empty):
-            while True:
-                self.text += self.lines.queue.get_nowait() + "\n"
-        return self.text
-
-    def since(self, mark):
-        """(member, time, the Response's uri) of each call and Response after a mark (a length)."""
-        found = []
-        for block in re.split(r"\n(?=\S)", self.read()[mark:]):
-            header = re.match(r".* time=([\d.]+) .*member=(\w+)", block)
-            uri = re.search(r'string "uri"\s+variant\s+string "([^"]*)"', block)
-            if header:
-                found.append((header.group(2), float(header.group(1)), uri and uri.group(1)))
-        return found
+def portal_calls(path, mark):
+    """(member, time, the Response's uri) of each call and Response the monitor saw after mark."""
+    found = []
+    for block in re.split(r"\n(?=\S)", read(path)[mark:]):
+        header = re.match(r".* time=([\d.]+) .*member=(\w+)", block)
+        uri = re.search(r'string "uri"\s+variant\s+string "([^"]*)"', block)
+        if header:
+            found.append((header.group(2), float(header.group(1)), uri and uri.group(1)))
+    return found
 
 
 def hueloupe(desktop, binary, name, **env):
+    """The app, logging when the compositor configures its windows (see loupe_pick)."""
     app = Hueloupe(desktop, binary, name)
-    app.env.update(QT_LOGGING_RULES="qt.qpa.wayland=true", QT_MESSAGE_PATTERN="%{time boot} %{message}",
-                   **env)
+    app.env.update(QT_LOGGING_RULES="qt.qpa.wayland=true",
+                   QT_MESSAGE_PATTERN="%{time boot} %{message}", **env)
     return app
 
 
-def finish(pick, what):
+def printed(pick):
     try:
-        printed, _ = pick.communicate(timeout=10)
+        out, _ = pick.communicate(timeout=10)
     except subprocess.TimeoutExpired:
-        raise Failure(f"{what} still runs 10 s after the click") from None
+        raise Failure("--pick still runs 10 s after the click") from None
     if pick.returncode != 0:
-        raise Failure(f"{what} exited with status {pick.returncode}, printing {printed!r}")
-    return printed.strip()
+        raise Failure(f"--pick exited with status {pick.returncode}, printing {out!r}")
+    return out.strip()
 
 
-def loupe_pick(desktop, calls, start, pick, target, nudge=False):
+def loupe_pick(desktop, bus, start, pick, target, nudge=False):
     """Starts a pick, waits for the loupe's face beside the pointer and picks the target (one
     pixel to its right with an arrow key); checks that the portal's Screenshot served it and left
     no file. The app logs when the compositor configures its windows: the first full-screen one
     that is active is the loupe on the screen. No screenshot is taken until it is there."""
     log = os.path.join(desktop.logs, "hueloupe.log")
-    log_mark = os.path.getsize(log) if os.path.exists(log) else 0
-    mark, started = len(calls.read()), time.time()
+    log_mark, mark, started = len(read(log)), len(read(bus)), time.time()
     process = start()
-
-    def mapped():
-        with open(log, encoding="utf-8", errors="replace") as f:
-            f.seek(log_mark)
-            return re.search(r"^ *([\d.]+) Applied pending xdg_toplevel configure event: "
-                             r".*WindowFullScreen\|WindowActive", f.read(), re.M)
-    shown = poll(mapped, 15)
+    shown = poll(lambda: re.search(r"^ *([\d.]+) Applied pending xdg_toplevel configure event: "
+                                   r".*WindowFullScreen\|WindowActive", read(log)[log_mark:], re.M),
+                 15)
     # The compositor tells a window where the pointer is once it moves.
     wait_for("the loupe's face", lambda: desktop.move(*target) or desktop.find(FACE, wide=100),
              15, 0)
@@ -107,13 +94,12 @@ def loupe_pick(desktop, calls, start, pick, target, nudge=False):
         desktop.key(RIGHT)
     desktop.click()
     picked = pick(process)
-    seen = calls.since(mark)
+    seen = portal_calls(bus, mark)
     if [member for member, _, _ in seen] != ["Screenshot", "Response"] or not seen[1][2]:
         raise Failure(f"the portal saw {seen}, not a Screenshot and its Response with a file")
-    shot = Gio.File.new_for_uri(seen[1][2]).get_path()
-    left = [f for f in os.listdir(os.path.dirname(shot)) if f.lower().endswith(".png")]
-    if left:
-        raise Failure(f"screenshots left behind in {os.path.dirname(shot)}: {left}")
+    folder = os.path.dirname(Gio.File.new_for_uri(seen[1][2]).get_path())
+    if [name for name in os.listdir(folder) if name.lower().endswith(".png")]:
+        raise Failure(f"screenshots left behind in {folder}: {os.listdir(folder)}")
     shown = float(shown.group(1)) + time.time() - time.monotonic() if shown else float("nan")
     print(f"    Screenshot called {(seen[0][1] - started) * 1000:.0f} ms after the start, answered"
           f" {(seen[1][1] - seen[0][1]) * 1000:.0f} ms later; the loupe on the screen "
@@ -122,7 +108,11 @@ def loupe_pick(desktop, calls, start, pick, target, nudge=False):
 
 
 def check(desktop, binary, colour_window):
-    calls = PortalCalls(desktop)
+    bus = os.path.join(desktop.logs, "portal-calls.txt")
+    with open(bus, "w", encoding="utf-8") as out:
+        desktop.start("dbus-monitor", ["dbus-monitor", "--address", desktop.bus, *BUS_RULES],
+                      desktop.env, stdout=out)
+    wait_for("the bus monitor", lambda: "NameLost" in read(bus))
     window = desktop.start("colour-window", [desktop.install(colour_window), COLOUR, "0", "0",
                                              "400", "300"],
                            dict(desktop.env, QT_QPA_PLATFORM="wayland"))
@@ -134,9 +124,8 @@ def check(desktop, binary, colour_window):
 
     print("case: hueloupe --pick, the pointer on the window's edge, Right, a click")
     app = hueloupe(desktop, binary, "pick")
-    picked = loupe_pick(desktop, calls, lambda: app.start("--pick", stdout=subprocess.PIPE,
-                                                          text=True),
-                        lambda pick: finish(pick, "--pick"), edge, nudge=True)
+    picked = loupe_pick(desktop, bus, lambda: app.start("--pick", stdout=subprocess.PIPE,
+                                                        text=True), printed, edge, nudge=True)
     if picked != BACKGROUND or app.setting("LastColor") != BACKGROUND:
         raise Failure(f'--pick printed {picked!r}, "LastColor" is {app.setting("LastColor")}; '
                       f"{BACKGROUND} was one pixel right of {edge}")
@@ -144,26 +133,28 @@ def check(desktop, binary, colour_window):
     print("case: HUELOUPE_PICKER=portal hueloupe --pick: the portal's picker")
     centre = (x + width // 2, y + height // 2)
     app = hueloupe(desktop, binary, "portal", HUELOUPE_PICKER="portal")
-    forced = app.start("--pick", stdout=subprocess.PIPE, text=True)
+    mark, forced = len(read(bus)), app.start("--pick", stdout=subprocess.PIPE, text=True)
     desktop.move(*centre)
     # The portal's picker takes clicks some time after the call: click until it answers.
     wait_for("the portal's picker to take a click",
              lambda: forced.poll() is not None or desktop.click(), 15, 0.3)
-    picked = finish(forced, "a --pick through the portal's picker")
-    if picked != COLOUR:
-        raise Failure(f"the portal's picker gave {picked!r} at {centre}, not {COLOUR}")
+    picked, members = printed(forced), [member for member, _, _ in portal_calls(bus, mark)]
+    if picked != COLOUR or members[:1] != ["PickColor"]:
+        raise Failure(f"the portal's picker gave {picked!r} at {centre}, not {COLOUR}; the "
+                      f"portal saw {members}")
 
     print("case: a press in the window's colour well, a click on the colour window")
     app = hueloupe(desktop, binary, "window")
     app.start()
-    well_x, well_y, well_width, well_height = wait_for("the colour well", lambda: desktop.find(WELL))
+    well_x, well_y, well_width, well_height = wait_for("the colour well",
+                                                       lambda: desktop.find(WELL))
     x, y, width, _ = desktop.find(COLOUR)  # the window may be partly covered now
-    target = (x + width // 2, y)
     desktop.move(well_x + well_width // 2, well_y + well_height // 3)
     # Held: an inactive window starts the pick only after a while.
-    loupe_pick(desktop, calls, lambda: desktop.click(hold=0.5),
+    loupe_pick(desktop, bus, lambda: desktop.click(hold=0.5),
                lambda _: wait_for(f'"LastColor" = {COLOUR}',
-                                  lambda: app.setting("LastColor") == COLOUR, 10), target)
+                                  lambda: app.setting("LastColor") == COLOUR, 10),
+               (x + width // 2, y))
 
 
 def main():
