@@ -242,9 +242,12 @@ void FrozenLoupe::moveByKeys(int dx, int dy) {
     const Monitor* holder = desktop::monitorHolding(monitors_, target);
     const Monitor monitor = holder != nullptr ? *holder : monitor_;
     const QPoint pointer = desktop::logicalPointFor(monitor, target);
+    // Where a program may not move the pointer (Wayland), it stays where it was: a click there
+    // picks the pixel the keys chose, which the loupe shows.
+    const QPoint unmoved = keyedPointer_.value_or(pointer_);
     moveHotSpot(monitor, target, pointer);
-    if (onX11()) {  // elsewhere a program may not move the pointer
-        keyedPointer_ = pointer;
+    keyedPointer_ = onX11() ? pointer : unmoved;
+    if (onX11()) {
         QCursor::setPos(pointer);
     }
 }

@@ -95,8 +95,8 @@ private:
     std::optional<QPointF> openedAt_;  // the pointer when the loupe opened
     bool dragged_ = false;             // the opening press moved away before its release
     bool pressedHere_ = false;         // a press of the loupe's own, not yet released
-    // Where the arrow keys last put the pointer: the move that follows must not round the hot
-    // spot back to whole logical pixels.
+    // Where the pointer is after the arrow keys (moved there, or left where it was): a move or
+    // click there keeps their device pixel, not rounded back to whole logical pixels.
     std::optional<QPoint> keyedPointer_;
 };
 

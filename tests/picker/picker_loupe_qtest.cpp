@@ -188,6 +188,8 @@ private slots:
         row("pointer unknown: the loupe waits for it",
             "wayland; start 5 5; key Return; move 300 300; shows 300 300; click 300 300; "
             "reports pick 300 300");
+        row("pointer that cannot be moved: a click where it is picks what the keys chose",
+            "wayland; start 5 5; move 300 300; key Right; click 300 300; reports pick 301 300");
         row("a capture that comes later", "later; start 10 10; deliver; shows 10 10; key Return; "
             "reports pick 10 10");
         row("a capture after a cancel is dropped", "later; start 10 10; cancel; deliver; reports");
