@@ -48,7 +48,7 @@ class PortalPicks:
             block = self._next(f"a {method} call on the portal", method, timeout)
         except Failure:
             return None
-        return float(re.search(r"time=([\d.]+)", block[0]).group(1))
+        return float(re.search(r"time=([\d.]+)", block[0])[1])
 
     def calls(self, method):
         """How many calls of a method the bus has carried so far."""
@@ -60,7 +60,8 @@ class PortalPicks:
         return sum(f"member={method}" in block[0] for block in self.blocks)
 
     def response(self, timeout):
-        """The next Response: (code, "#rrggbb" or None, uri or None), or None when none came."""
+        """The next Response: (code, "#rrggbb" or None, uri or None, when the bus saw it), or None
+        when none came in time."""
         try:
             block = self._next("the portal's Response", "Response", timeout,
                                lambda b: b[-1] == "   ]")
@@ -73,4 +74,4 @@ class PortalPicks:
         uri = re.search(r'string "uri"\s+variant\s+string "file://([^"]+)"', body)
         if colour:
             colour = "#" + "".join(f"{round(float(c) * 255):02x}" for c in colour.groups())
-        return code, colour, uri and uri.group(1)
+        return code, colour, uri and uri.group(1), float(re.search(r"time=([\d.]+)", block[0])[1])
