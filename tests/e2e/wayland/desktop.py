@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""A private Wayland desktop for end-to-end tests: headless sway, PipeWire, a session bus with the
-real desktop portal on it, a bus monitor that records the portal's colour picks, and a virtual
-pointer and keyboard.
+"""A private Wayland desktop for end-to-end tests: headless sway with two outputs side by side, the
+second at scale 2, PipeWire, a session bus with the real desktop portal on it, a bus monitor that
+records the portal's Screenshot and PickColor calls and its answers, and a pointer and keyboard.
 
 The compositor refuses to run as root, so under root the whole session runs as a test user that
 is created when missing. Every process started here carries a session marker in its environment;
@@ -31,16 +31,27 @@ MARKER = "HUELOUPE_E2E_SESSION"
 PORTAL = "/usr/libexec/xdg-desktop-portal"
 PORTAL_BACKENDS = ("/usr/libexec/xdg-desktop-portal-wlr", "/usr/libexec/xdg-desktop-portal-gtk")
 TOOLS = ("sway", "swaymsg", "swaybg", "pipewire", "slurp", "grim", "wl-paste", "dbus-daemon",
-         "dbus-monitor", "dbus-send")
+         "dbus-monitor", "dbus-send", "wtype")
 
+# Two outputs side by side, the second at scale 2: 800x600 logical, then 400x300 logical.
 SWAY_CONFIG = """\
 xwayland disable
+output HEADLESS-1 mode 800x600 position 0 0
+output HEADLESS-2 mode 800x600 position 800 0 scale 2
 output * bg #3366cc solid_color
 default_border none
 default_floating_border none
 focus_follows_mouse no
 # Floating windows keep their own size, centred, and leave the desktop around them to pick from.
 for_window [app_id=".*"] floating enable
+"""
+
+# Stands in for grim in the portal's PATH: while the test refuses screenshots, a capture of the
+# whole desktop fails as one the compositor refused would; the colour picker's (-g) still works.
+GRIM_STANDIN = """\
+#!/bin/sh
+[ -e "$HOME/refuse-screenshots" ] && [ "$1" != -g ] && exit 1
+PATH=${PATH#*:} exec grim "$@"
 """
 
 # Only what the screen-cast backend needs to start. No realtime module: it would wait on the
@@ -121,8 +132,7 @@ class Desktop:
                 self.env[name] = os.environ[name]
         self.bus = None
         self.picks = None
-        self.input = None
-        self.size = None
+        self.outputs = []
 
     def make_dir(self, name, mode=0o755):
         path = os.path.join(self.dir, name)
@@ -177,7 +187,7 @@ class Desktop:
 
     def _start_sway(self):
         env = dict(self.env, WLR_BACKENDS="headless", WLR_RENDERER="pixman",
-                   WLR_LIBINPUT_NO_DEVICES="1", WLR_HEADLESS_OUTPUTS="1")
+                   WLR_LIBINPUT_NO_DEVICES="1", WLR_HEADLESS_OUTPUTS="2")
         sway = self.start("sway", ["sway", "-c", self.write("sway.conf", SWAY_CONFIG)], env)
 
         def sockets():
@@ -191,10 +201,11 @@ class Desktop:
         display, ipc = wait_for("the compositor's sockets", sockets)
         self.env.update(WAYLAND_DISPLAY=display, SWAYSOCK=ipc, XDG_CURRENT_DESKTOP="sway",
                         XDG_SESSION_TYPE="wayland")
-        outputs = wait_for("an active output", lambda: [
-            o["rect"] for o in self.sway("get_outputs") or [] if o.get("active")])
-        self.size = (max(r["x"] + r["width"] for r in outputs),
-                     max(r["y"] + r["height"] for r in outputs))
+        def active():
+            found = [o for o in self.sway("get_outputs") or [] if o.get("active")]
+            return len(found) == 2 and found
+
+        self.outputs = wait_for("two active outputs", active)
 
     def sway(self, request):
         """The answer of swaymsg to a request, as parsed JSON, or None."""
@@ -202,20 +213,31 @@ class Desktop:
         return json.loads(answer.stdout) if answer.returncode == 0 else None
 
     def _start_input(self):
-        client = self.install(os.environ["HUELOUPE_VIRTUAL_INPUT"])
-        process = self.start("virtual-input", [client, *map(str, self.size)], self.env,
-                             stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True, bufsize=1)
-        self.input = (process, Lines(process.stdout))
+        """A pointer and a keyboard that the seat keeps between commands: the compositor moves
+        and clicks the pointer, and wtype adds a keyboard of its own for each key it types."""
+        pointer = self.start("virtual-pointer", [self.install(os.environ["HUELOUPE_POINTER"])],
+                             self.env, stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+        Lines(pointer.stdout).next("the virtual pointer", 5)
+        self.start("keyboard", ["wtype", "-"], self.env, stdin=subprocess.PIPE)
 
     def send(self, *commands):
-        """Sends pointer and keyboard commands; returns once the compositor has handled them."""
-        process, answers = self.input
+        """Sends pointer and keyboard commands; returns once the compositor has handled them:
+        move X Y (layout position), press, release, click, key [MODIFIER+]KEY (an XKB key name,
+        or one character)."""
         for command in commands:
-            process.stdin.write(command + "\n")
-            process.stdin.flush()
-            answer = answers.next(f"the input client's answer to {command!r}", 5)
-            if answer != "ok":
-                raise Failure(f"input client: {command!r}: {answer}")
+            word, *args = command.split()
+            if word == "key":
+                *mods, key = args[0].split("+")
+                argv = ["wtype", *sum((["-M", m] for m in mods), []),
+                        *(["-k", key] if len(key) > 1 else [key]), *sum((["-m", m] for m in mods), [])]
+            else:
+                cursor = {"move": [f"set {args and ' '.join(args)}"], "press": ["press button1"],
+                          "release": ["release button1"]}
+                cursor["click"] = cursor["press"] + cursor["release"]
+                argv = ["swaymsg", ", ".join(f"seat - cursor {c}" for c in cursor[word])]
+            done = self.run(argv, self.env)
+            if done.returncode != 0:
+                raise Failure(f"input {command!r}: {done.stdout}{done.stderr}")
 
     def _start_pipewire(self):
         config = self.write("pipewire.conf", PIPEWIRE_CONFIG)
@@ -229,8 +251,11 @@ class Desktop:
         portal_config = self.make_dir("portal-config")
         os.mkdir(os.path.join(portal_config, "xdg-desktop-portal"))
         self.write("portal-config/xdg-desktop-portal/sway-portals.conf", PORTALS_CONFIG)
+        standin = self.make_dir("portal-bin")
+        os.chmod(self.write("portal-bin/grim", GRIM_STANDIN), 0o755)
         # What the services the bus starts see: the compositor, no accessibility bus, no dconf.
         env = dict(self.env, XDG_CONFIG_HOME=portal_config, GDK_BACKEND="wayland",
+                   PATH=f"{standin}:{self.env['PATH']}",
                    NO_AT_BRIDGE="1", GTK_A11Y="none", GSETTINGS_BACKEND="memory")
         bus = self.start("dbus", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
                                   f"--address=unix:path={self.runtime}/bus", "--print-address"],
@@ -239,13 +264,20 @@ class Desktop:
         self.env["DBUS_SESSION_BUS_ADDRESS"] = self.bus
 
     def _start_monitor(self):
-        rules = ["type='method_call',interface='org.freedesktop.portal.Screenshot',"
-                 "member='PickColor'",
+        rules = ["type='method_call',interface='org.freedesktop.portal.Screenshot'",
                  "type='signal',interface='org.freedesktop.portal.Request',member='Response'"]
         monitor = self.start("dbus-monitor", ["dbus-monitor", "--address", self.bus, *rules],
                              self.env, stdout=subprocess.PIPE, text=True, bufsize=1)
         self.picks = PortalPicks(Lines(monitor.stdout))
         self.picks.wait_until_listening()
+
+    def refuse_screenshots(self, refused):
+        """Makes the portal's screenshots fail, or work again."""
+        flag = os.path.join(self.home, "refuse-screenshots")
+        if refused:
+            self.write("home/refuse-screenshots", "")
+        elif os.path.exists(flag):
+            os.remove(flag)
 
     def _call(self, destination, path, method, *args, timeout_ms):
         """A method call through dbus-send: its printed reply, or None after an error."""

@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-"""The portal's colour picks, as a bus monitor prints them."""
+"""The portal's Screenshot and PickColor calls and its answers, as a bus monitor prints them."""
 import re
 import time
 
@@ -7,8 +7,8 @@ from waiting import Failure
 
 
 class PortalPicks:
-    """The portal's PickColor calls and Response signals, as the bus monitor prints them: a header
-    line, then the arguments indented; a Response ends with its results' closing bracket."""
+    """The Screenshot interface's calls and the Response signals, as the bus monitor prints them: a
+    header line, then the arguments indented; a Response ends with its results' closing bracket."""
 
     def __init__(self, lines):
         self.lines = lines
@@ -41,11 +41,27 @@ class PortalPicks:
         # A monitor's own name is taken away as it starts watching.
         self._next("the bus monitor", "NameLost", 10)
 
-    def wait_for_call(self, timeout=10):
-        self._next("a PickColor call on the portal", "PickColor", timeout)
+    def call(self, method, timeout):
+        """Waits for the next call of a method (Screenshot, PickColor); returns when the bus saw
+        it (seconds since the epoch), or None when none came in time."""
+        try:
+            block = self._next(f"a {method} call on the portal", method, timeout)
+        except Failure:
+            return None
+        return float(re.search(r"time=([\d.]+)", block[0])[1])
+
+    def calls(self, method):
+        """How many calls of a method the bus has carried so far."""
+        try:
+            while True:
+                self._read("", time.monotonic())
+        except Failure:
+            pass
+        return sum(f"member={method}" in block[0] for block in self.blocks)
 
     def response(self, timeout):
-        """The next Response: (code, "#rrggbb" or None), or None when none came in time."""
+        """The next Response: (code, "#rrggbb" or None, uri or None, when the bus saw it), or None
+        when none came in time."""
         try:
             block = self._next("the portal's Response", "Response", timeout,
                                lambda b: b[-1] == "   ]")
@@ -55,6 +71,7 @@ class PortalPicks:
         code = int(re.search(r"uint32 (\d+)", body).group(1))
         colour = re.search(r'string "color"\s+variant\s+struct \{\s+double (\S+)\s+'
                            r'double (\S+)\s+double (\S+)', body)
-        if code != 0 or not colour:
-            return code, None
-        return code, "#" + "".join(f"{round(float(c) * 255):02x}" for c in colour.groups())
+        uri = re.search(r'string "uri"\s+variant\s+string "file://([^"]+)"', body)
+        if colour:
+            colour = "#" + "".join(f"{round(float(c) * 255):02x}" for c in colour.groups())
+        return code, colour, uri and uri.group(1), float(re.search(r"time=([\d.]+)", block[0])[1])
