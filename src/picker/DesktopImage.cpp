@@ -25,7 +25,25 @@ QPoint DesktopImage::imagePixel(const Monitor& monitor, QPoint devicePixel) cons
                            (QPointF(devicePixel) + QPointF(0.5, 0.5) - QPointF(monitor.origin)) /
                                monitor.ratio;
     const QPointF inImage = (centre - QPointF(logicalArea.topLeft())) * scale;
-    return {static_cast<int>(std::floor(inImage.x())), static_cast<int>(std::floor(inImage.y()))};
+    QPoint at(static_cast<int>(std::floor(inImage.x())), static_cast<int>(std::floor(inImage.y())));
+    if (scale < 1.5 * monitor.ratio) {
+        return at;
+    }
+    // A monitor drawn larger than it is (a scale 1 monitor in a picture at scale 2) was enlarged
+    // smoothly: each of the pixels that show one device pixel blends in the neighbour it is
+    // nearest to. The one whose outer neighbour has its colour is pure; at an edge, that is the
+    // one away from the edge.
+    const auto pure = [this](QPoint candidate, QPoint outward) {
+        return image.valid(candidate) && image.valid(candidate + outward) &&
+               image.pixel(candidate) == image.pixel(candidate + outward);
+    };
+    if (pure(at - QPoint(1, 0), QPoint(-1, 0))) {
+        at.rx() -= 1;
+    }
+    if (pure(at - QPoint(0, 1), QPoint(0, -1))) {
+        at.ry() -= 1;
+    }
+    return at;
 }
 
 QRectF DesktopImage::sourceRect(const Monitor& monitor, const QRectF& logical) const {

@@ -58,13 +58,13 @@ QScreen* screenFor(const Monitor& monitor) {
 }  // namespace
 
 bool FrozenLoupe::grabInput(QWidget& window) {
+    if (!onX11()) {
+        return true;
+    }
     // Within the application too: a press elsewhere (the colour well's) would otherwise still
     // receive the moves and the release of its drag.
     window.grabMouse(Qt::CrossCursor);
     window.grabKeyboard();
-    if (!onX11()) {
-        return true;
-    }
     // The pointer and the keyboard are the loupe's until it ends; without them no click or key
     // could end it. The windows bypass the window manager, so once the server has mapped them
     // they can be grabbed.
@@ -132,8 +132,12 @@ void FrozenLoupe::stop() {
         return;
     }
     for (const auto& screen : screens_) {
-        screen->releaseKeyboard();
-        screen->releaseMouse();
+        if (QWidget::mouseGrabber() == screen.get()) {
+            screen->releaseMouse();
+        }
+        if (QWidget::keyboardGrabber() == screen.get()) {
+            screen->releaseKeyboard();
+        }
         screen->hide();
     }
     screens_.clear();

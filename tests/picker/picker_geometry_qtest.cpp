@@ -6,6 +6,7 @@
 
 #include <QTest>
 
+#include "DesktopImage.h"
 #include "LoupeGeometry.h"
 #include "Monitors.h"
 
@@ -72,6 +73,27 @@ private slots:
         }
         QCOMPARE(layout("heads").size(), std::size_t(2));  // the known head is not added twice
         QVERIFY(desktop::monitorAt({}, {0, 0}) == nullptr);
+    }
+
+    // A portal's picture at scale 2 holds a scale 1 monitor smoothly enlarged: the pixels on both
+    // sides of an edge still read exactly, and a scale 2 monitor reads pixel for pixel.
+    void enlargedMonitorsReadExactly() {
+        QImage desk(10, 4, QImage::Format_RGB32);
+        desk.fill(qRgb(200, 40, 20));
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 5; x < 10; ++x) desk.setPixel(x, y, qRgb(20, 90, 240));
+        }
+        desk.setPixel(9, 3, qRgb(1, 2, 3));
+        const DesktopImage picture = DesktopImage::ofLayout(
+            desk.scaled(20, 8, Qt::IgnoreAspectRatio, Qt::SmoothTransformation), {0, 0, 10, 4});
+        const Monitor one = screenMonitor({0, 0, 10, 4}, 1);
+        const QImage read = picture.sample({one}, one, {0, 0, 10, 4});
+        for (const QPoint at : {QPoint(4, 1), QPoint(5, 1), QPoint(0, 0), QPoint(9, 0)}) {
+            QCOMPARE(read.pixel(at) & 0xffffff, desk.pixel(at) & 0xffffff);
+        }
+        const DesktopImage sharp = DesktopImage::ofLayout(desk, {0, 0, 5, 2});
+        const Monitor two = screenMonitor({0, 0, 5, 2}, 2);
+        QCOMPARE(sharp.sample({two}, two, {9, 3, 1, 1}).pixel(0, 0) & 0xffffff, 0x010203u);
     }
 };
 
