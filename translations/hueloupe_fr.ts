@@ -5,51 +5,51 @@
     <name>MainWindow</name>
     <message>
         <source>Press and drag, or press Enter, to pick a colour from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Appuyez et faites glisser, ou appuyez sur Entrée, pour prélever une couleur à l’écran</translation>
     </message>
     <message>
         <source>Click to copy; hold to choose the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez pour copier ; maintenez appuyé pour choisir le format</translation>
     </message>
 </context>
 <context>
     <name>PlaygroundWindow</name>
     <message>
         <source>Formatter Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>Bac à sable des formats</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Format :</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie :</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>empty history chip</source>
-        <translation type="unfinished"></translation>
+        <translation>case vide de l’historique</translation>
     </message>
     <message>
         <source>history colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>couleur de l’historique %1</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::ColorHistoryView</name>
     <message>
         <source>Colour history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des couleurs</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::ColorPanel</name>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleurs</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,10 @@
        hueloupe --pick [--format FMT] [--no-copy] [Qt options]
        hueloupe --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Usage : hueloupe [options de Qt]
+        hueloupe --pick [--format FMT] [--no-copy] [options de Qt]
+        hueloupe --help | --version
+</translation>
     </message>
     <message>
         <source>
@@ -73,7 +76,18 @@ formats. Paste CSS colour text (#rrggbb, rgb(), hsl(), keywords) to make it curr
   --format FMT   the format for --pick: a format string such as &apos;rgb({r}, {g}, {b})&apos;
                  (hueloupe-cli --help explains them) or a short name:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Hueloupe, une pipette à couleurs. Appuyez dans la zone de couleur et faites glisser pour
+prélever n’importe quel pixel de l’écran ; cliquez sur le bouton de copie pour copier la
+couleur, ou maintenez-le appuyé pour choisir l’un des onze formats. Collez du texte de couleur
+CSS (#rrggbb, rgb(), hsl(), noms de couleur) pour en faire la couleur courante.
+
+  --pick         prélève aussitôt une couleur, sans la fenêtre principale : avec la loupe
+                 sous X11, avec la pipette du bureau sous Wayland. La couleur est écrite
+                 selon le format, suivie d’un saut de ligne, et copiée dans le presse-papiers.
+  --format FMT   le format pour --pick : une chaîne de format comme &apos;rgb({r}, {g}, {b})&apos;
+                 (hueloupe-cli --help les explique) ou un nom court :
+</translation>
     </message>
     <message>
         <source>                 Default: the format last copied, else hex.
@@ -90,61 +104,74 @@ Ctrl+Shift+P formatter playground, Ctrl+Q quit.
 Settings: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (default ~/.config).
 Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>                 Par défaut : le dernier format copié, sinon hex.
+  --no-copy      avec --pick, écrit la couleur sans toucher au presse-papiers.
+  -h, --help     affiche cette aide.
+  -v, --version  affiche la version.
+Les options propres à Qt, comme -platform NOM, -display NOM ou -style NOM, vont à Qt.
+
+Code de retour : 0 en cas de réussite (couleur prélevée) ; 1 si un prélèvement est annulé ou
+échoue, ou si aucun affichage ni aucune pipette n’est disponible ; 2 en cas d’erreur d’usage.
+
+Raccourcis : Ctrl+C copier, Ctrl+V / Ctrl+Shift+V coller, Ctrl+Shift+C fenêtre des couleurs,
+Ctrl+Shift+P bac à sable des formats, Ctrl+Q quitter.
+Réglages : $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (par défaut ~/.config).
+Environnement : HUELOUPE_PICKER=screen ou portal impose une pipette donnée.
+</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::CopyPopUpButton</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Copy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier %1</translation>
     </message>
     <message>
         <source>Copies the colour as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie la couleur sous la forme %1</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Copier</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>C&amp;oller</translation>
     </message>
     <message>
         <source>Paste as Plain &amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller en &amp;texte brut</translation>
     </message>
     <message>
         <source>C&amp;olour</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Couleur</translation>
     </message>
     <message>
         <source>Show or Hide the Colour &amp;Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ou masquer la fenêtre des &amp;couleurs</translation>
     </message>
     <message>
         <source>Formatter &amp;Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bac à sable des formats</translation>
     </message>
 </context>
 <context>
@@ -152,27 +179,28 @@ Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.
     <message>
         <source>drag from here
 to snap a color</source>
-        <translation type="unfinished"></translation>
+        <translation>glissez d’ici
+pour saisir une couleur</translation>
     </message>
     <message>
         <source>no color picker</source>
-        <translation type="unfinished"></translation>
+        <translation>aucune pipette</translation>
     </message>
     <message>
         <source>copied</source>
-        <translation type="unfinished"></translation>
+        <translation>copié</translation>
     </message>
     <message>
         <source>pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>collé</translation>
     </message>
     <message>
         <source>invalid CSS</source>
-        <translation type="unfinished"></translation>
+        <translation>CSS non valide</translation>
     </message>
     <message>
         <source>Colour well</source>
-        <translation type="unfinished"></translation>
+        <translation>Zone de couleur</translation>
     </message>
 </context>
 </TS>

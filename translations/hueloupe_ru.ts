@@ -5,51 +5,51 @@
     <name>MainWindow</name>
     <message>
         <source>Press and drag, or press Enter, to pick a colour from the screen</source>
-        <translation type="unfinished"></translation>
+        <translation>Нажмите и перетащите или нажмите Enter, чтобы взять цвет с экрана</translation>
     </message>
     <message>
         <source>Click to copy; hold to choose the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Щелчок — копировать; удерживайте, чтобы выбрать формат</translation>
     </message>
 </context>
 <context>
     <name>PlaygroundWindow</name>
     <message>
         <source>Formatter Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>Песочница форматов</translation>
     </message>
     <message>
         <source>Format:</source>
-        <translation type="unfinished"></translation>
+        <translation>Формат:</translation>
     </message>
     <message>
         <source>Output:</source>
-        <translation type="unfinished"></translation>
+        <translation>Результат:</translation>
     </message>
 </context>
 <context>
     <name>QObject</name>
     <message>
         <source>empty history chip</source>
-        <translation type="unfinished"></translation>
+        <translation>пустая ячейка истории</translation>
     </message>
     <message>
         <source>history colour %1</source>
-        <translation type="unfinished"></translation>
+        <translation>цвет из истории %1</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::ColorHistoryView</name>
     <message>
         <source>Colour history</source>
-        <translation type="unfinished"></translation>
+        <translation>История цветов</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::ColorPanel</name>
     <message>
         <source>Colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Цвета</translation>
     </message>
 </context>
 <context>
@@ -59,7 +59,10 @@
        hueloupe --pick [--format FMT] [--no-copy] [Qt options]
        hueloupe --help | --version
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Использование: hueloupe [параметры Qt]
+               hueloupe --pick [--format FMT] [--no-copy] [параметры Qt]
+               hueloupe --help | --version
+</translation>
     </message>
     <message>
         <source>
@@ -73,7 +76,18 @@ formats. Paste CSS colour text (#rrggbb, rgb(), hsl(), keywords) to make it curr
   --format FMT   the format for --pick: a format string such as &apos;rgb({r}, {g}, {b})&apos;
                  (hueloupe-cli --help explains them) or a short name:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Hueloupe — пипетка для выбора цвета. Нажмите на образец цвета и перетащите указатель, чтобы
+взять цвет любого пикселя экрана; нажмите кнопку копирования, чтобы скопировать цвет, или
+удерживайте её, чтобы выбрать один из одиннадцати форматов. Вставьте цвет в виде текста CSS
+(#rrggbb, rgb(), hsl(), названия цветов), чтобы сделать его текущим.
+
+  --pick         сразу взять один цвет, без главного окна: лупой в X11, пипеткой рабочего
+                 окружения в Wayland. Цвет выводится в заданном формате с переводом строки
+                 и копируется в буфер обмена.
+  --format FMT   формат для --pick: строка формата, например &apos;rgb({r}, {g}, {b})&apos;
+                 (см. hueloupe-cli --help), или краткое имя:
+</translation>
     </message>
     <message>
         <source>                 Default: the format last copied, else hex.
@@ -90,61 +104,74 @@ Ctrl+Shift+P formatter playground, Ctrl+Q quit.
 Settings: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (default ~/.config).
 Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>                 По умолчанию: последний скопированный формат, иначе hex.
+  --no-copy      с --pick вывести цвет, но не трогать буфер обмена.
+  -h, --help     показать эту справку.
+  -v, --version  показать версию.
+Собственные параметры Qt, например -platform ИМЯ, -display ИМЯ или -style ИМЯ, передаются Qt.
+
+Код возврата: 0 при успехе (цвет взят); 1, если выбор цвета отменён или не удался либо нет
+ни дисплея, ни пипетки; 2 при ошибке в командной строке.
+
+Сочетания клавиш: Ctrl+C копировать, Ctrl+V / Ctrl+Shift+V вставить, Ctrl+Shift+C диалог
+цвета, Ctrl+Shift+P песочница форматов, Ctrl+Q выход.
+Настройки: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (по умолчанию ~/.config).
+Окружение: HUELOUPE_PICKER=screen или portal задаёт определённую пипетку.
+</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::CopyPopUpButton</name>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать</translation>
     </message>
     <message>
         <source>Copy %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Копировать %1</translation>
     </message>
     <message>
         <source>Copies the colour as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Копирует цвет как %1</translation>
     </message>
 </context>
 <context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Файл</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>В&amp;ыход</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Правка</translation>
     </message>
     <message>
         <source>&amp;Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Копировать</translation>
     </message>
     <message>
         <source>&amp;Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Вставить</translation>
     </message>
     <message>
         <source>Paste as Plain &amp;Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Вставить как простой &amp;текст</translation>
     </message>
     <message>
         <source>C&amp;olour</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Цвет</translation>
     </message>
     <message>
         <source>Show or Hide the Colour &amp;Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Показать или скрыть &amp;диалог цвета</translation>
     </message>
     <message>
         <source>Formatter &amp;Playground</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Песочница форматов</translation>
     </message>
 </context>
 <context>
@@ -152,27 +179,28 @@ Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.
     <message>
         <source>drag from here
 to snap a color</source>
-        <translation type="unfinished"></translation>
+        <translation>перетащите отсюда,
+чтобы взять цвет</translation>
     </message>
     <message>
         <source>no color picker</source>
-        <translation type="unfinished"></translation>
+        <translation>нет пипетки</translation>
     </message>
     <message>
         <source>copied</source>
-        <translation type="unfinished"></translation>
+        <translation>скопировано</translation>
     </message>
     <message>
         <source>pasted</source>
-        <translation type="unfinished"></translation>
+        <translation>вставлено</translation>
     </message>
     <message>
         <source>invalid CSS</source>
-        <translation type="unfinished"></translation>
+        <translation>неверный CSS</translation>
     </message>
     <message>
         <source>Colour well</source>
-        <translation type="unfinished"></translation>
+        <translation>Образец цвета</translation>
     </message>
 </context>
 </TS>
