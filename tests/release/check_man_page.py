@@ -27,7 +27,8 @@ def main():
         return 2
     program, page = sys.argv[1:]
     help_text = subprocess.run([program, "--help"], capture_output=True, text=True, check=True,
-                               env=dict(os.environ, DISPLAY="", WAYLAND_DISPLAY="", LANGUAGE="", LC_ALL="C.UTF-8")).stdout
+                               env=dict(os.environ, DISPLAY="", WAYLAND_DISPLAY="", LANGUAGE="",
+                                        LC_ALL="C.UTF-8")).stdout
     options = sorted(set(OPTION.findall(help_text)))
     with open(page, encoding="utf-8") as f:
         text = plain(f.read())
