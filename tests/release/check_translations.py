@@ -9,7 +9,8 @@ root = sys.argv[1]
 faults = []
 with tempfile.TemporaryDirectory() as scratch:
     subprocess.run([os.path.join(root, "scripts/update-translations"), scratch], check=True)
-    for committed in sorted(glob.glob(f"{root}/translations/*.ts") + glob.glob(f"{root}/po/*.po")):
+    catalogues = glob.glob(f"{root}/translations/*.ts") + glob.glob(f"{root}/po/*.po")
+    for committed in sorted(catalogues):
         name = os.path.relpath(committed, root)
         old, new = (open(path, encoding="utf-8").read() for path in (committed, f"{scratch}/{name}"))
         if name.endswith(".ts"):
