@@ -7,10 +7,10 @@
 #include <string_view>
 #include <vector>
 
-namespace hueloupe::cli {
-
 // Marks a message for xgettext; Catalog::translate looks it up at run time.
 #define N_(message) message
+
+namespace hueloupe::cli {
 
 // A compiled message catalogue, as msgfmt writes it (.mo), built into the program so that
 // it needs neither installed catalogues nor an installed locale.
