@@ -184,7 +184,7 @@ to snap a color</source>
     </message>
     <message>
         <source>no color picker</source>
-        <translation>ピッカーなし</translation>
+        <translation>カラーピッカーなし</translation>
     </message>
     <message>
         <source>copied</source>
