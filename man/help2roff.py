@@ -88,7 +88,7 @@ def main():
         return 2
     program_path, name, summary, extra_path, output = sys.argv[1:]
     # A sanitizer build's leak report at exit is no concern of the help text.
-    env = dict(os.environ, LC_ALL="C.UTF-8", ASAN_OPTIONS="detect_leaks=0")
+    env = dict(os.environ, LC_ALL="C.UTF-8", LANGUAGE="", ASAN_OPTIONS="detect_leaks=0")
     run = lambda flag: subprocess.run([program_path, flag], check=True, capture_output=True,
                                       text=True, env=env).stdout
     help_lines = run("--help").rstrip("\n").split("\n")

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "CommandLine.h"
 
+#include <QCoreApplication>
 #include <QString>
+#include <QTranslator>
 #include <array>
 #include <string>
 #include <string_view>
@@ -11,12 +13,15 @@
 namespace hueloupe {
 namespace {
 
-constexpr std::string_view kUsage =
+// The help is translated as three messages; the list of short names between them is not.
+constexpr const char* kUsage = QT_TRANSLATE_NOOP(
+    "hueloupe::CommandLine",
     "Usage: hueloupe [Qt options]\n"
     "       hueloupe --pick [--format FMT] [--no-copy] [Qt options]\n"
-    "       hueloupe --help | --version\n";
+    "       hueloupe --help | --version\n");
 
-constexpr std::string_view kAbout =
+constexpr const char* kAbout = QT_TRANSLATE_NOOP(
+    "hueloupe::CommandLine",
     "\n"
     "Hueloupe, a colour picker. Press in the colour well and drag to pick any pixel on the\n"
     "screen; click the copy button to copy the colour, or hold it to choose one of eleven\n"
@@ -26,9 +31,10 @@ constexpr std::string_view kAbout =
     "                 desktop's colour picker on Wayland. The colour is printed through the\n"
     "                 format, followed by a newline, and copied to the clipboard.\n"
     "  --format FMT   the format for --pick: a format string such as 'rgb({r}, {g}, {b})'\n"
-    "                 (hueloupe-cli --help explains them) or a short name:\n";
+    "                 (hueloupe-cli --help explains them) or a short name:\n");
 
-constexpr std::string_view kOptionsAndStatus =
+constexpr const char* kOptionsAndStatus = QT_TRANSLATE_NOOP(
+    "hueloupe::CommandLine",
     "                 Default: the format last copied, else hex.\n"
     "  --no-copy      with --pick, print the colour but leave the clipboard alone.\n"
     "  -h, --help     show this help.\n"
@@ -41,7 +47,7 @@ constexpr std::string_view kOptionsAndStatus =
     "Shortcuts: Ctrl+C copy, Ctrl+V / Ctrl+Shift+V paste, Ctrl+Shift+C colour dialog,\n"
     "Ctrl+Shift+P formatter playground, Ctrl+Q quit.\n"
     "Settings: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (default ~/.config).\n"
-    "Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.\n";
+    "Environment: HUELOUPE_PICKER=screen or portal forces one colour picker.\n");
 
 // Qt's own command-line options (QCoreApplication, QGuiApplication, QApplication and the xcb
 // platform). Qt takes each with one dash or two.
@@ -70,9 +76,16 @@ constexpr std::array<std::string_view, 3> kQtJoinedOptions{
 
 constexpr std::size_t kShownArgument = 100;  // bytes of an offending argument quoted back
 
-std::string helpText() {
-    std::string text(kUsage);
-    text += kAbout;
+// The message in the translator's language, else as written.
+std::string translated(const QTranslator* translator, const char* message) {
+    const QString text =
+        translator ? translator->translate("hueloupe::CommandLine", message) : QString();
+    return text.isEmpty() ? std::string(message) : text.toStdString();
+}
+
+std::string helpText(const QTranslator* translator) {
+    std::string text = translated(translator, kUsage);
+    text += translated(translator, kAbout);
     std::string line = "                ";
     for (const OutputFormat& format : kOutputFormats) {
         if (line.size() + 1 + format.shortName.size() > 90) {
@@ -83,7 +96,7 @@ std::string helpText() {
         line += format.shortName;
     }
     text += line + ".\n";
-    text += kOptionsAndStatus;
+    text += translated(translator, kOptionsAndStatus);
     return text;
 }
 
@@ -133,7 +146,7 @@ bool isJoinedQtOption(std::string_view arg) {
 
 }  // namespace
 
-CommandLine parseCommandLine(int argc, const char* const* argv) {
+CommandLine parseCommandLine(int argc, const char* const* argv, const QTranslator* translator) {
     CommandLine result;
     LaunchOptions& options = result.options;
     bool formatOrCopyGiven = false;
@@ -141,7 +154,7 @@ CommandLine parseCommandLine(int argc, const char* const* argv) {
         const std::string_view arg = argv[i] ? argv[i] : "";
         const bool hasNext = i + 1 < argc && argv[i + 1];
         if (arg == "--help" || arg == "-h") {
-            result.output = helpText();
+            result.output = helpText(translator);
             result.exitStatus = 0;
             return result;
         }

@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
+class QTranslator;
+
 namespace hueloupe {
 
 // The longest format string a pick takes, on the command line and on the bus, in UTF-16 units.
@@ -29,6 +31,8 @@ struct CommandLine {
     LaunchOptions options;
 };
 
-CommandLine parseCommandLine(int argc, const char* const* argv);
+// The help comes in the translator's language (before any QCoreApplication exists).
+CommandLine parseCommandLine(int argc, const char* const* argv,
+                             const QTranslator* translator = nullptr);
 
 }  // namespace hueloupe

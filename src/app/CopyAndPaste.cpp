@@ -29,7 +29,7 @@ void AppDelegate::copySelectedColor() {
     const ColorValue color = colorWell_->color();
     clipboard_->setText(QString::fromStdString(chosen.stringForColor(color)));
     recordCopy(color, QString::fromStdString(chosen.formatString()));
-    colorWell_->showMessage(QStringLiteral("copied"));
+    colorWell_->showMessage(ModernColorWell::tr(ModernColorWell::kCopied));
 }
 
 QString AppDelegate::applyPickedColor(const ColorValue& color, const QString& format, bool copy) {
@@ -43,7 +43,7 @@ QString AppDelegate::applyPickedColor(const ColorValue& color, const QString& fo
     recordCopy(color, format);
     selectFormatRow(format);
     if (copy) {
-        colorWell_->showMessage(QStringLiteral("copied"));
+        colorWell_->showMessage(ModernColorWell::tr(ModernColorWell::kCopied));
     }
     return text;
 }
@@ -51,10 +51,10 @@ QString AppDelegate::applyPickedColor(const ColorValue& color, const QString& fo
 void AppDelegate::readColorFromPasteboard() {
     const std::optional<QString> text = clipboard_->text();
     if (text && applyColorWithCSString(*text)) {
-        colorWell_->showMessage(QStringLiteral("pasted"));
+        colorWell_->showMessage(ModernColorWell::tr(ModernColorWell::kPasted));
         return;
     }
-    colorWell_->showMessage(QStringLiteral("invalid CSS"));
+    colorWell_->showMessage(ModernColorWell::tr(ModernColorWell::kInvalidCss));
     beep_();
 }
 

@@ -22,6 +22,7 @@
 #include "SettingsPreferences.h"
 #include "SingleInstance.h"
 #include "TimerScheduler.h"
+#include "Translations.h"
 #include "WindowOrder.h"
 
 namespace {
@@ -105,7 +106,8 @@ int runWindow(const LaunchOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const CommandLine commandLine = parseCommandLine(argc, argv);
+    Translations translations;
+    const CommandLine commandLine = parseCommandLine(argc, argv, &translations.application);
     if (commandLine.exitStatus) {
         std::fputs(commandLine.output.c_str(), stdout);
         std::fputs(commandLine.error.c_str(), stderr);
@@ -117,6 +119,7 @@ int main(int argc, char** argv) {
     exitCleanlyWithoutDisplay(commandLine.options.platformGiven);
 
     QApplication app(argc, argv);
+    translations.install();
     QApplication::setOrganizationName(QStringLiteral("hueloupe"));
     QApplication::setApplicationName(QStringLiteral("hueloupe"));
     QApplication::setApplicationDisplayName(QStringLiteral("Hueloupe"));

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "Catalog.h"
 #include "CssColor.h"
 #include "LineReader.h"
 #include "OutputFormats.h"
@@ -16,7 +17,7 @@
 namespace hueloupe::cli {
 namespace {
 
-constexpr std::string_view kUsage =
+constexpr std::string_view kUsage = N_(
     "Usage: hueloupe-cli convert [--format FMT] [TEXT...]\n"
     "       hueloupe-cli formats\n"
     "       hueloupe-cli --help | --version\n"
@@ -38,7 +39,7 @@ constexpr std::string_view kUsage =
     "Example: hueloupe-cli convert --format 'hsl({h}, {s}%, {l}%)' tomato\n"
     "\n"
     "Exit status: 0 when every text was a colour, 1 when one was not, 2 for a wrong command\n"
-    "line, 3 when standard input could not be read or the output could not be written.\n";
+    "line, 3 when standard input could not be read or the output could not be written.\n");
 
 constexpr std::string_view kTruncatedMark = "...";
 
@@ -155,14 +156,16 @@ int writeAll(std::string_view text, std::FILE* stream, std::FILE* err) {
 
 }  // namespace
 
-int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err) {
+int run(std::span<const std::string_view> args, std::FILE* in, std::FILE* out, std::FILE* err,
+        const Catalog& messages) {
+    const std::string_view usage = messages.translate(kUsage);
     if (args.empty()) {
-        std::fwrite(kUsage.data(), 1, kUsage.size(), err);
+        std::fwrite(usage.data(), 1, usage.size(), err);
         return 2;
     }
     const std::string_view command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
-        return writeAll(kUsage, out, err);
+        return writeAll(usage, out, err);
     }
     if (command == "--version") {
         return writeAll("hueloupe-cli " HUELOUPE_VERSION "\n", out, err);

@@ -41,7 +41,7 @@ bool startsLoupe(const QKeyEvent& event) {
 
 ModernColorWell::ModernColorWell(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(kAccessibleName);
+    setAccessibleName(tr(kAccessibleName));
     setAccessibleDescription(hexText(color_));
 }
 
@@ -82,7 +82,7 @@ void ModernColorWell::makeOverlay() {
     delete messageLayer_;  // a second set-up replaces the overlay
     messageLayer_ = new MessageOverlay(this);
     messageLayer_->setTextFadesIn(false);  // a new message shows at once; only hiding fades
-    messageLayer_->setText(kHint);
+    messageLayer_->setText(tr(kHint));
     messageLayer_->setFont(MessageOverlay::defaultFont());
     messageLayer_->setTextColor(makeSRGBColor(kOverlayTextColor));
     messageLayer_->setWrapped(true);
@@ -187,7 +187,7 @@ void ModernColorWell::startMagnifier(QPointF position, std::optional<QPointF> gl
         return;
     }
     if (sessions_ == nullptr) {
-        showMessage(kNoPicker);
+        showMessage(tr(kNoPicker));
         return;
     }
     // Any running pick, this well's or one asked for elsewhere, gives way to this press.
@@ -215,7 +215,7 @@ void ModernColorWell::pickEnded(const PickOutcome& outcome) {
         }
         break;
     case PickOutcome::Kind::Unavailable:
-        showMessage(kNoPicker);  // otherwise the press would seem to do nothing
+        showMessage(tr(kNoPicker));  // otherwise the press would seem to do nothing
         break;
     case PickOutcome::Kind::Failed:
         break;

@@ -27,10 +27,15 @@ class ModernColorWell : public QWidget {
 public:
     // A press must lie more than this far above the bottom edge to start the loupe.
     static constexpr qreal kBottomStrip = 25;
-    static inline const QString kHint = QStringLiteral("drag from here\nto snap a color");
+    // The well's texts, translated where they are shown (tr). Every message must fit the
+    // well in every language.
+    static constexpr const char* kHint = QT_TR_NOOP("drag from here\nto snap a color");
     // Shown when a press finds no way at all to pick from the screen.
-    static inline const QString kNoPicker = QStringLiteral("no color picker");
-    static inline const QString kAccessibleName = QStringLiteral("Colour well");
+    static constexpr const char* kNoPicker = QT_TR_NOOP("no color picker");
+    static constexpr const char* kCopied = QT_TR_NOOP("copied");
+    static constexpr const char* kPasted = QT_TR_NOOP("pasted");
+    static constexpr const char* kInvalidCss = QT_TR_NOOP("invalid CSS");
+    static constexpr const char* kAccessibleName = QT_TR_NOOP("Colour well");
 
     explicit ModernColorWell(QWidget* parent = nullptr);
     ~ModernColorWell() override;

@@ -2,6 +2,7 @@
 // The application: the controller on the real interface and its menu commands.
 #include <QApplication>
 #include <QClipboard>
+#include <QDirIterator>
 #include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "MessageOverlay.h"
 #include "ModernColorWell.h"
 #include "SettingsKeys.h"
+#include "Translations.h"
 
 using namespace hueloupe;
 
@@ -160,6 +162,32 @@ private slots:
         QCOMPARE(app.ui.playgroundWindow->width(), 420);
         QCOMPARE(app.ui.formatterPlaygroundOutputLabel->textFormat(), Qt::PlainText);
         QCOMPARE(app.writes(), 0);
+    }
+
+    // In German the well says "kopiert"; in every language each of its messages fits the
+    // overlay, and each line of the hint fits it unwrapped.
+    void wellMessagesAreTranslatedAndFit() {
+        {
+            Translations german(QLocale(QLocale::German));
+            german.install();
+            App app;
+            app.command(QKeySequence::Copy);
+            QCOMPARE(app.ui.colorWell->messageLayer()->text(), QStringLiteral("kopiert"));
+        }
+        App app;
+        const QFontMetricsF metrics(MessageOverlay::defaultFont());
+        const qreal room = app.ui.colorWell->messageLayer()->width();
+        for (QDirIterator catalogues(":/i18n"); catalogues.hasNext();) {
+            QTranslator language;
+            QVERIFY(language.load(catalogues.next()));
+            for (const char* message : {ModernColorWell::kHint, ModernColorWell::kNoPicker,
+                                        ModernColorWell::kCopied, ModernColorWell::kPasted,
+                                        ModernColorWell::kInvalidCss}) {
+                const QString text = language.translate("hueloupe::ModernColorWell", message);
+                for (const QString& line : text.split('\n'))
+                    QVERIFY2(metrics.horizontalAdvance(line) <= room, qPrintable(line));
+            }
+        }
     }
 };
 

@@ -18,7 +18,8 @@ BASH_COMPLETION = "/usr/share/bash-completion/bash_completion"
 
 def run(*command, env=None):
     return subprocess.run(command, capture_output=True, text=True,
-                          env=env or dict(os.environ, DISPLAY="", WAYLAND_DISPLAY=""))
+                          env=env or dict(os.environ, DISPLAY="", WAYLAND_DISPLAY="",
+                                          LANGUAGE="", LC_ALL="C.UTF-8"))  # English help
 
 
 def read(path):

@@ -72,7 +72,7 @@ struct World {
 
     void perform(const QString& verb, const QString& argument) {
         const QStringList n = argument.split(' ');
-        const QString text = argument == "hint" ? ModernColorWell::kHint : argument;
+        const QString text = argument == "hint" ? QString(ModernColorWell::kHint) : argument;
         const bool on = argument == "1";
         MessageOverlay* overlay = well ? well->messageLayer() : nullptr;
         QWidget* view = n[0] == "well" ? static_cast<QWidget*>(well.get()) : button.get();
