@@ -9,11 +9,13 @@
 #include <optional>
 
 #include <QApplication>
+#include <QPainter>
 #include <QWidget>
 
 #include "DesktopMonitors.h"
 #include "FrozenLoupe.h"
 #include "LoupeGeometry.h"
+#include "LoupeRenderer.h"
 #include "LoupeSession.h"
 #include "RootWindowCapture.h"
 
@@ -82,6 +84,22 @@ void BM_Sample(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_Sample)->Unit(benchmark::kMicrosecond);
+
+// The face alone, painted into an image: the enlarged sample, its grid and its label.
+void BM_PaintFace(benchmark::State& state) {
+    Shown* session = shown(state);
+    if (session == nullptr) {
+        return;
+    }
+    QImage face(loupe::loupeSize(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        QPainter painter(&face);
+        LoupeRenderer::paint(painter, session->loupe.sample());
+        painter.end();
+        benchmark::DoNotOptimize(face.constBits());
+    }
+}
+BENCHMARK(BM_PaintFace)->Unit(benchmark::kMicrosecond);
 
 // One move: pointerMoved, then the repaint it asked for, done now (the update request the
 // window would get from the event loop next), painted and handed to the X server. With
