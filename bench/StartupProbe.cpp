@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Starts a program and reports the time from exec to its first top-level window being mapped
 // (MapNotify on the root window, no polling), then its resident memory one second later.
-// Usage: startup_probe PROGRAM [ARGS...]   (DISPLAY must be set)
+// Usage: startup_probe [-o] PROGRAM [ARGS...]   (DISPLAY must be set)
+//   -o  windows that bypass the window manager (override-redirect, as the loupe's) count too
 #include <X11/Xlib.h>
 
 #include <sys/select.h>
@@ -32,14 +33,14 @@ long residentKiB(pid_t pid) {
     return -1;
 }
 
-// Waits for a MapNotify of a window that is not override-redirect; false on timeout.
-bool waitForMap(Display* display, double deadlineMs) {
+// Waits for a MapNotify of a window, override-redirect only when asked; false on timeout.
+bool waitForMap(Display* display, double deadlineMs, bool overrideRedirect) {
     const int fd = ConnectionNumber(display);
     for (;;) {
         while (XPending(display) > 0) {
             XEvent event;
             XNextEvent(display, &event);
-            if (event.type == MapNotify && !event.xmap.override_redirect) {
+            if (event.type == MapNotify && (overrideRedirect || !event.xmap.override_redirect)) {
                 return true;
             }
         }
@@ -59,8 +60,13 @@ bool waitForMap(Display* display, double deadlineMs) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    const bool overrideRedirect = argc > 1 && std::string(argv[1]) == "-o";
+    if (overrideRedirect) {
+        --argc;
+        ++argv;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s PROGRAM [ARGS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: startup_probe [-o] PROGRAM [ARGS...]\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -77,7 +83,7 @@ int main(int argc, char** argv) {
         execvp(argv[1], argv + 1);
         _exit(127);
     }
-    const bool mapped = waitForMap(display, start + 10000);
+    const bool mapped = waitForMap(display, start + 10000, overrideRedirect);
     const double mappedAt = nowMs();
     usleep(1000000);
     const long rss = residentKiB(child);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Time from `hueloupe --pick` to the loupe on screen against the main window's own start-up:
-# exec to the first window mapped (bench/StartupProbe.cpp), median of N runs each, taken in turn
+# exec to the first window mapped (bench/StartupProbe.cpp; for the pick, a loupe window, which
+# bypasses the window manager), median of N runs each, taken in turn
 # in the same run on a private Xvfb with a private session bus (no instance running).
 # Usage: bench/pick-startup.sh [runs]     (default 20)
 set -euo pipefail
@@ -31,7 +32,7 @@ for _ in $(seq $((runs * 2))); do
         read -r t _ < <("$probe" "$app" 2>/dev/null) && window+=("$t")
     fi
     if [ ${#pick[@]} -lt "$runs" ]; then
-        read -r t _ < <("$probe" "$app" --pick 2>/dev/null) && pick+=("$t")
+        read -r t _ < <("$probe" -o "$app" --pick 2>/dev/null) && pick+=("$t")
     fi
 done
 median() { printf '%s\n' "$@" | sort -n | sed -n "$(( ($# + 1) / 2 ))p"; }
