@@ -137,6 +137,13 @@ Umgebung: HUELOUPE_PICKER=screen oder portal erzwingt eine bestimmte Farbpipette
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Hueloupe-Lupe</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

@@ -136,6 +136,13 @@ Entorno: HUELOUPE_PICKER=screen o portal fuerza un selector de color concreto.
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Lupa de Hueloupe</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

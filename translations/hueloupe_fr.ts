@@ -136,6 +136,13 @@ Environnement : HUELOUPE_PICKER=screen ou portal impose une pipette donnée.
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Loupe de Hueloupe</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

@@ -136,6 +136,13 @@ Ambiente: HUELOUPE_PICKER=screen o portal impone un selettore di colori.
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Lente di Hueloupe</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

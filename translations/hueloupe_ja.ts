@@ -136,6 +136,13 @@ Ctrl+Shift+P 書式プレイグラウンド、Ctrl+Q 終了。
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Hueloupe ルーペ</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

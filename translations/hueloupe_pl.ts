@@ -136,6 +136,13 @@ Ustawienia: $XDG_CONFIG_HOME/hueloupe/hueloupe.conf (domyślnie ~/.config).
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Lupa Hueloupe</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

@@ -136,6 +136,13 @@ Ambiente: HUELOUPE_PICKER=screen ou portal força um seletor de cores específic
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Lupa do Hueloupe</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

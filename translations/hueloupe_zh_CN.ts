@@ -134,6 +134,13 @@ Ctrl+Shift+P 格式试验台，Ctrl+Q 退出。
     </message>
 </context>
 <context>
+    <name>hueloupe::FrozenScreen</name>
+    <message>
+        <source>Hueloupe loupe</source>
+        <translation>Hueloupe 放大镜</translation>
+    </message>
+</context>
+<context>
     <name>hueloupe::MainWindow</name>
     <message>
         <source>&amp;File</source>

@@ -51,7 +51,7 @@ FrozenScreen::FrozenScreen(FrozenLoupe& loupe, const Monitor& monitor)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::CrossCursor);
-    setWindowTitle(QStringLiteral("Hueloupe loupe"));
+    setWindowTitle(tr("Hueloupe loupe"));
 }
 
 void FrozenScreen::showOver(QScreen* screen) {
