@@ -61,9 +61,7 @@ def window(s):
         xdo("mousemove", x, y, "mousedown", 1, "mousemove", *centre(rect), "mouseup", 1)
         wait_equal("LastColor after a quick drag", lambda: app.setting("LastColor"), colour)
         wait_for("the loupe to go", lambda: visible_windows(app.process.pid) == [app.window])
-    for process in busy:
-        process.kill()
-        process.wait()
+    s.stop(*busy)
 
     yield 'Ctrl+C copies #rrggbb, records the history and shows "copied"'
     wait_for("no text over the well", lambda: not text_in_well(app, BLUE))
@@ -215,8 +213,7 @@ def two_heads(s):
         for colour, _, target in HEAD_WINDOWS:
             yield f"scale {scale}: pick {colour} at {target}"
             app.drag_pick(target, colour, next(h for h in HEADS if inside((*target, 1, 1), h)))
-        app.process.kill()
-        app.process.wait()
+        s.stop(app.process)
 
 
 GROUPS = {"window": ((), window), "pick": (("dbus-daemon", "gdbus"), pick),
