@@ -79,16 +79,12 @@ class Screen:
 
     def count_unlike(self, colour, tolerance=24):
         """How many pixels differ from the colour by more than the tolerance in some channel."""
-        # Per channel a table maps a byte to 1 when it is too far off; the rows are then OR-ed
-        # as big integers, so the count runs at C speed.
-        tables = [bytes(int(abs(v - c) > tolerance) for v in range(256)) for c in reversed(colour)]
-        count = 0
-        for row in self.rows:
-            unlike = 0
-            for channel, table in enumerate(tables):
-                unlike |= int.from_bytes(row[channel::4].translate(table), "big")
-            count += unlike.bit_count()
-        return count
+        # Per channel a table turns each byte into 1 when it is too far off, 0 else; the channels
+        # are OR-ed as big integers, so the count runs at C speed.
+        data = b"".join(self.rows)
+        b, g, r = (int.from_bytes(data[i::4].translate(bytes(
+            abs(v - c) > tolerance for v in range(256))), "big") for i, c in enumerate(colour[::-1]))
+        return (b | g | r).bit_count()
 
 
 def pixel(x, y):
