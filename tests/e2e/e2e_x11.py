@@ -22,20 +22,17 @@ HSL, HSL_FORMAT = "hsl(220, 60%, 50%)", "hsl({h}, {s}%, {l}%)"  # blue in the me
 DARK = "#0a141e"
 
 
-def well_is(app, colour):
-    """The well shows the colour, give or take one step per channel."""
+def well_is(app, colour):  # give or take one step per channel
     got = pixel(*app.well())
     return got is not None and max(abs(a - b) for a, b in zip(got, rgb(colour))) <= 1
 
 
-def text_in_well(app, colour):
-    """More than 20 pixels of the message band across the well unlike its colour: a message."""
+def text_in_well(app, colour):  # over 20 pixels of the message band unlike the colour
     band = (app.x + 40, app.y + 60, app.width - 80, app.height - 150)
     return Screen(band).count_unlike(rgb(colour)) > 20
 
 
-def chip(app, colour):
-    """Where the controls row at the bottom of the window shows the colour."""
+def chip(app, colour):  # where the controls row at the bottom shows the colour
     return Screen((app.x, app.y + app.height - 50, app.width, 50)).find(rgb(colour))
 
 
@@ -61,9 +58,7 @@ def window(s):
         xdo("mousemove", x, y, "mousedown", 1, "mousemove", *centre(rect), "mouseup", 1)
         wait_equal("LastColor after a quick drag", lambda: app.setting("LastColor"), colour)
         wait_for("the loupe to go", lambda: visible_windows(app.process.pid) == [app.window])
-    for process in busy:
-        process.kill()
-        process.wait()
+    s.stop(*busy)
 
     yield 'Ctrl+C copies #rrggbb, records the history and shows "copied"'
     wait_for("no text over the well", lambda: not text_in_well(app, BLUE))
@@ -113,8 +108,7 @@ def window(s):
     app.quit()
 
 
-def processes_with(config):
-    """The processes whose environment names this settings folder: the app and its helpers."""
+def processes_with(config):  # the app and its helpers: their environment names the folder
     marker, found = f"XDG_CONFIG_HOME={config}\0".encode(), set()
     for pid in filter(str.isdigit, os.listdir("/proc")):
         with contextlib.suppress(OSError), open(f"/proc/{pid}/environ", "rb") as f:
@@ -215,8 +209,7 @@ def two_heads(s):
         for colour, _, target in HEAD_WINDOWS:
             yield f"scale {scale}: pick {colour} at {target}"
             app.drag_pick(target, colour, next(h for h in HEADS if inside((*target, 1, 1), h)))
-        app.process.kill()
-        app.process.wait()
+        s.stop(app.process)
 
 
 GROUPS = {"window": ((), window), "pick": (("dbus-daemon", "gdbus"), pick),

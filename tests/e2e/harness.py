@@ -1,9 +1,7 @@
 # SPDX-License-Identifier: MIT
-"""The X11 end-to-end harness: private X servers and their pixels (XGetImage: no process per shot,
-so a poll stays quick and does not miss a message that shows for under a second), a private session
-bus on request, the app with a settings folder of its own, the clipboard through xclip, and the end
-of every process it started. A scenario is a generator given the Session that yields each step's
-name before doing the step."""
+"""The X11 end-to-end harness: private X servers, their pixels (XGetImage: no process per shot,
+so a poll catches a message shown under a second), a bus, the app with settings of its own, xclip,
+and the end of each process it started. A scenario is a generator yielding each step's name."""
 import contextlib
 import ctypes
 import os
@@ -20,32 +18,17 @@ from waiting import SKIPPED, Failure, missing_tools, wait_equal, wait_for
 DEVNULL, PIPE = subprocess.DEVNULL, subprocess.PIPE
 NO_BUS = "unix:path=/nonexistent/hueloupe-test-bus"  # without a bus each launch runs alone
 MAIN = "^Hueloupe$"  # the main window's title
-LOUPE = (150, 174)  # the loupe's logical size; its centre cell's middle is at 75, 75
 ANYWHERE = (0, 0, 1 << 16, 1 << 16)  # a head that holds every screen
 
-
-class _XImage(ctypes.Structure):  # its head, as far as the stride
-    _fields_ = [(name, ctypes.c_int) for name in ("width", "height", "xoffset", "format")] + [
-        ("data", ctypes.c_void_p)] + [(name, ctypes.c_int) for name in (
-            "byte_order", "bitmap_unit", "bitmap_bit_order", "bitmap_pad", "depth",
-            "bytes_per_line")]
-
-
-def _load_xlib():
-    xlib = ctypes.CDLL("libX11.so.6")  # xdotool needs it too
-    p, i, u, ul, image = (ctypes.c_void_p, ctypes.c_int, ctypes.c_uint, ctypes.c_ulong,
-                          ctypes.POINTER(_XImage))
-    for name, result, args in (
-            ("XOpenDisplay", p, [ctypes.c_char_p]), ("XCloseDisplay", i, [p]),
-            ("XDefaultRootWindow", ul, [p]), ("XDisplayWidth", i, [p, i]),
-            ("XDisplayHeight", i, [p, i]), ("XGetImage", image, [p, ul, i, i, u, u, ul, i]),
-            ("XDestroyImage", i, [image]), ("XMapWindow", i, [p, ul]), ("XSync", i, [p, i]),
-            ("XCreateSimpleWindow", ul, [p, ul, i, i, u, u, u, ul, ul])):
-        getattr(xlib, name).restype, getattr(xlib, name).argtypes = result, args
-    return xlib
-
-
-xlib = _load_xlib()
+xlib = ctypes.CDLL("libX11.so.6")  # xdotool needs it too
+_p, _i, _u, _ul = ctypes.c_void_p, ctypes.c_int, ctypes.c_uint, ctypes.c_ulong
+for _name, _result, _args in (
+        ("XOpenDisplay", _p, [ctypes.c_char_p]), ("XCloseDisplay", _i, [_p]),
+        ("XDefaultRootWindow", _ul, [_p]), ("XDisplayWidth", _i, [_p, _i]),
+        ("XDisplayHeight", _i, [_p, _i]), ("XGetImage", _p, [_p, _ul, _i, _i, _u, _u, _ul, _i]),
+        ("XDestroyImage", _i, [_p]), ("XMapWindow", _i, [_p, _ul]), ("XSync", _i, [_p, _i]),
+        ("XCreateSimpleWindow", _ul, [_p, _ul, _i, _i, _u, _u, _u, _ul, _ul])):
+    getattr(xlib, _name).restype, getattr(xlib, _name).argtypes = _result, _args
 
 
 def _open():
@@ -56,32 +39,31 @@ def _open():
 
 
 class Screen:
-    """The root window's pixels in a rectangle (all of it by default), clipped to the screen:
-    a request outside it is a protocol error that would end the script."""
+    """The root window's pixels in a rectangle (all by default) clipped to the screen, as more
+    would be a protocol error that ends the script."""
 
     def __init__(self, rect=None):
         display = _open()
         try:
-            width, height = xlib.XDisplayWidth(display, 0), xlib.XDisplayHeight(display, 0)
-            x0, y0, w, h = rect or (0, 0, width, height)
-            self.screen_width, self.screen_height = width, height
+            self.size = xlib.XDisplayWidth(display, 0), xlib.XDisplayHeight(display, 0)
+            x0, y0, w, h = rect or (0, 0, *self.size)
             self.x, self.y = max(x0, 0), max(y0, 0)
-            self.width = max(min(x0 + w, width) - self.x, 0)
-            self.height = max(min(y0 + h, height) - self.y, 0)
-            self.rows = self._read(display) if self.width and self.height else []
+            self.width = max(min(x0 + w, self.size[0]) - self.x, 0)
+            self.height = max(min(y0 + h, self.size[1]) - self.y, 0)
+            self.rows = []
+            if self.width and self.height:
+                image = xlib.XGetImage(display, xlib.XDefaultRootWindow(display), self.x, self.y,
+                                       self.width, self.height, ctypes.c_ulong(2**64 - 1), 2)
+                if not image:
+                    raise Failure("XGetImage failed")
+                # Pixels B, G, R, pad; the XImage head: 4 ints, the data, 6 ints to the stride.
+                data = ctypes.cast(image, ctypes.POINTER(_p))[2]
+                stride = ctypes.cast(image, ctypes.POINTER(_i))[11]
+                data = ctypes.string_at(data, stride * self.height)
+                xlib.XDestroyImage(image)
+                self.rows = [data[i:i + self.width * 4] for i in range(0, len(data), stride)]
         finally:
             xlib.XCloseDisplay(display)
-
-    def _read(self, display):
-        """The rows of pixels: a 24-bit server's pixels are 32 bits, B, G, R, pad."""
-        image = xlib.XGetImage(display, xlib.XDefaultRootWindow(display), self.x, self.y,
-                               self.width, self.height, ctypes.c_ulong(2**64 - 1), 2)  # ZPixmap
-        if not image:
-            raise Failure("XGetImage failed")
-        stride = image.contents.bytes_per_line
-        data = ctypes.string_at(image.contents.data, stride * self.height)
-        xlib.XDestroyImage(image)
-        return [data[start:start + self.width * 4] for start in range(0, len(data), stride)]
 
     def at(self, x, y):
         """The colour at a point as (r, g, b), or None outside the rectangle."""
@@ -97,26 +79,12 @@ class Screen:
 
     def count_unlike(self, colour, tolerance=24):
         """How many pixels differ from the colour by more than the tolerance in some channel."""
-        # Per channel a table maps a byte to 1 when it is too far off; the rows are then OR-ed
-        # as big integers, so the count runs at C speed.
-        tables = [bytes(int(abs(v - c) > tolerance) for v in range(256)) for c in reversed(colour)]
-        count = 0
-        for row in self.rows:
-            unlike = 0
-            for channel, table in enumerate(tables):
-                unlike |= int.from_bytes(row[channel::4].translate(table), "big")
-            count += unlike.bit_count()
-        return count
-
-    def save(self, path):
-        """Writes the pixels as a binary PPM."""
-        with open(path, "wb") as f:
-            f.write(b"P6\n%d %d\n255\n" % (self.width, self.height))
-            for row in self.rows:
-                line = bytearray(self.width * 3)
-                for channel in range(3):
-                    line[channel::3] = row[2 - channel::4]
-                f.write(line)
+        # Per channel a table turns each byte into 1 when it is too far off, 0 else; the channels
+        # are OR-ed as big integers, so the count runs at C speed.
+        data = b"".join(self.rows)
+        b, g, r = (int.from_bytes(data[i::4].translate(bytes(
+            abs(v - c) > tolerance for v in range(256))), "big") for i, c in enumerate(colour[::-1]))
+        return (b | g | r).bit_count()
 
 
 def pixel(x, y):
@@ -175,33 +143,21 @@ def finish(process, timeout=10):
     return process.returncode, out
 
 
-def face_at(pointer, head, scale):
-    """Where the loupe's face lies (device pixels): below and right of the pointer, flipped to
-    the left or above where it would leave the pointer's head."""
-    gap, (width, height), (x, y, w, h) = 24 * scale, (n * scale for n in LOUPE), head
-    left = pointer[0] + gap if pointer[0] + gap + width <= x + w else pointer[0] - gap - width
-    top = pointer[1] + gap if pointer[1] + gap + height <= y + h else pointer[1] - gap - height
-    return round(left), round(top)
-
-
 def loupe_at(pid, others, target, colour, release="click", scale=1.0, head=ANYWHERE):
-    """Waits for a process's loupe (windows over the heads, none among the others) to cover the
-    head, moves the pointer to the target, waits for the loupe's face beside the pointer to show
-    the colour there, and picks it with a click or a release of the button; returns the loupe's
-    windows."""
-    if head == ANYWHERE:
-        screen = Screen((0, 0, 0, 0))
-        head = (0, 0, screen.screen_width, screen.screen_height)
-    covering = lambda: [w for w in set(visible_windows(pid)) - set(others)  # noqa: E731
-                        if inside(head, geometry(w) or (0, 0, 0, 0))]
-    wait_for(f"the loupe over {head}", covering)
-    loupe = sorted(set(visible_windows(pid)) - set(others))
+    """Waits for a process's loupe (windows not among the others) over the head, moves to the
+    target, waits for the face to show the colour there and picks it by a click or a release."""
+    head = (0, 0, *Screen((0, 0, 0, 0)).size) if head == ANYWHERE else head
+    wait_for(f"the loupe over {head}", lambda: [
+        w for w in set(visible_windows(pid)) - set(others)
+        if inside(head, geometry(w) or (0, 0, 0, 0))])
     xdo("mousemove", *target)
-    x, y = face_at(target, head, scale)
-    middle = (x + round(75 * scale), y + round(75 * scale))
+    # The face, 150 x 174 with its centre cell's middle at 75, 75, lies 24 below and right of the
+    # pointer, flipped to the left or above where it would leave the pointer's head.
+    middle = [round(p + 24 * scale if p + 24 * scale + size * scale <= start + extent
+                    else p - 24 * scale - size * scale) + round(75 * scale)
+              for p, size, start, extent in zip(target, (150, 174), head[:2], head[2:])]
     wait_for(f"the loupe showing {colour} at {target}", lambda: pixel(*middle) == rgb(colour))
     xdo(release, 1)
-    return loupe
 
 
 class App:
@@ -210,7 +166,7 @@ class App:
     def __init__(self, session, **env):
         self.session, self.config = session, tempfile.mkdtemp(dir=session.folder)
         self.env = dict(os.environ, XDG_CONFIG_HOME=self.config, **env)
-        self.file = os.path.join(self.config, "hueloupe", "hueloupe.conf")
+        self.file = pathlib.Path(self.config, "hueloupe", "hueloupe.conf")
         self.scale = float(env.get("QT_SCALE_FACTOR", 1))
 
     def start(self, *args, stdout=PIPE):
@@ -233,7 +189,7 @@ class App:
         finish(self.process, 30)
 
     def settings(self):
-        return pathlib.Path(self.file).read_text("utf-8") if os.path.exists(self.file) else ""
+        return self.file.read_text("utf-8") if self.file.exists() else ""
 
     def setting(self, key):
         match = re.search(rf"^{re.escape(key)}=(.*)$", self.settings(), re.M)
@@ -250,14 +206,9 @@ class App:
         """Presses in the well, drags to the target, checks the loupe there and releases."""
         x, y = self.well()
         xdo("mousemove", x, y, "mousedown", 1, "mousemove", x + 20, y + 20)
-        loupe = loupe_at(self.process.pid, [self.window], target, colour, "mouseup", self.scale,
-                         head)
+        loupe_at(self.process.pid, [self.window], target, colour, "mouseup", self.scale, head)
         wait_equal("LastColor", lambda: self.setting("LastColor"), colour)
-        wait_for("the loupe to go", lambda: not set(loupe) & set(visible_windows(self.process.pid)))
-
-
-def _end_with_parent():
-    ctypes.CDLL(None).prctl(1, signal.SIGKILL)  # PR_SET_PDEATHSIG
+        wait_for("the loupe to go", lambda: visible_windows(self.process.pid) == [self.window])
 
 
 class Session:
@@ -269,11 +220,12 @@ class Session:
 
     def spawn(self, command, **options):
         """Starts a process that the kernel ends, too, should this one die unawares."""
-        options = {"stdout": DEVNULL, "stderr": DEVNULL, "preexec_fn": _end_with_parent, **options}
-        self.processes.append(subprocess.Popen(command, **options))
+        self.processes.append(subprocess.Popen(command, **{
+            "stdout": DEVNULL, "stderr": DEVNULL, **options,
+            "preexec_fn": lambda: ctypes.CDLL(None).prctl(1, signal.SIGKILL)}))  # PDEATHSIG
         return self.processes[-1]
 
-    def _told(self, command):
+    def _told(self, *command):
         """Starts a command given a pipe's write end for {}; the first line it writes there."""
         read_end, write_end = os.pipe()
         self.spawn([arg.format(write_end) for arg in command], pass_fds=(write_end,))
@@ -285,15 +237,15 @@ class Session:
         return line
 
     def server(self, *command):
-        """Starts an X server and makes it DISPLAY. It does not reset when its last client leaves:
-        a reset refuses whoever connects meanwhile, say a window opened while a shot ends."""
-        os.environ["DISPLAY"] = ":" + self._told(
-            [*command, "-displayfd", "{}", "-nolisten", "tcp", "-noreset"])
+        """Starts an X server as DISPLAY. It does not reset when its last client leaves: a reset
+        refuses whoever connects meanwhile, say a window opened while a shot ends."""
+        os.environ["DISPLAY"] = ":" + self._told(*command, "-displayfd", "{}", "-nolisten", "tcp",
+                                                 "-noreset")
 
     def bus(self):
         """Starts a private session bus for what starts later."""
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self._told(
-            ["dbus-daemon", "--session", "--nofork", "--print-address={}"])
+            "dbus-daemon", "--session", "--nofork", "--print-address={}")
 
     def colour_windows(self, windows):
         """Maps plain windows of known colours, {"#rrggbb": (x, y, width, height)}: the server
@@ -314,8 +266,8 @@ class Session:
         xclip.stdin.close()
         wait_for(f"xclip to offer {text[:20]!r}", lambda: clipboard() == text)
 
-    def close(self):
-        for process in reversed(self.processes):
+    def stop(self, *processes):
+        for process in processes or reversed(self.processes):
             if process.poll() is None:
                 process.kill()
             process.wait()
@@ -336,18 +288,17 @@ def main(groups):
     os.environ.update(QT_QPA_PLATFORM="xcb", DBUS_SESSION_BUS_ADDRESS=NO_BUS)
     os.environ.setdefault("XDG_RUNTIME_DIR", session.folder)
     signal.signal(signal.SIGTERM, lambda *_: sys.exit("FAILED: terminated by a signal"))
-    failed = 1
     try:
         for step in scenario(session):
             print(f"step: {step}", flush=True)
-        print("all steps passed")
-        failed = 0
     except (Failure, subprocess.SubprocessError, OSError) as failure:
         print(f"FAILED: {failure}\nthe screen and the settings are kept in {session.folder}")
-        with contextlib.suppress(Failure):
-            Screen().save(os.path.join(session.folder, "failure.ppm"))
+        with contextlib.suppress(subprocess.SubprocessError, OSError):  # ImageMagick's import
+            subprocess.run(["import", "-window", "root", f"{session.folder}/failure.png"],
+                           stderr=DEVNULL, timeout=30)
+        return 1
     finally:
-        session.close()
-    if not failed:
-        shutil.rmtree(session.folder, ignore_errors=True)
-    return failed
+        session.stop()
+    print("all steps passed")
+    shutil.rmtree(session.folder, ignore_errors=True)
+    return 0

@@ -22,8 +22,7 @@ constexpr double maxDouble = std::numeric_limits<double>::max();
 
 // Also appended to a string that holds text already.
 void expectRendered(const ColorValue& color, const std::string& format, const std::string& text) {
-    SCOPED_TRACE(testing::Message() << "(" << color.red << ", " << color.green << ", " << color.blue
-                                    << ", " << color.alpha << ") through " << format);
+    SCOPED_TRACE(format);
     EXPECT_EQ(render(tokenize(format), color), text);
     std::string out(200, 'y');
     renderInto(tokenize(format), color, out);
@@ -131,22 +130,17 @@ TEST(Render, DecimalStyleAgreesWithPrintf) {
     }
 }
 
-std::vector<std::string> loggedLines;
-
-void logForTest(std::string_view line) {
-    loggedLines.emplace_back(line);
-}
-
 // With a NaN component no component equals the maximum: one warning per render, to standard
 // error unless given another log, and the hue taken from lightness. Ties and greys are fine.
 TEST(Render, WarnsOncePerRenderWhenNoComponentIsTheMaximum) {
+    static std::vector<std::string> loggedLines;
+    const LogFunction logForTest = [](std::string_view line) { loggedLines.emplace_back(line); };
     EXPECT_EQ(render(tokenize("{h}|{s}|{l}|{g}"), ColorValue{nan, 0.5, 0.2, 1}, logForTest),
               "0|0|0|128");
     std::string out;
     renderInto(tokenize("{gg}"), ColorValue{nan, 1, 0, 1}, out, logForTest);
     EXPECT_EQ(out, "ff");
-    for (const ColorValue& color :
-         {ColorValue{0, 0, 0, 1}, ColorValue{1, 0, 1, 1}, ColorValue{2, -1, 0.5, 1}}) {
+    for (const ColorValue& color : {ColorValue{0, 0, 0, 1}, {1, 0, 1, 1}, {2, -1, 0.5, 1}}) {
         render(tokenize("{h} {s} {l}"), color, logForTest);
     }
     EXPECT_EQ(loggedLines, std::vector<std::string>(2, "*** hsl values may be inaccurate"));

@@ -2,11 +2,7 @@
 // Picking through the desktop portal: a fake portal on a private session bus (the test runs
 // under dbus-run-session with bus.conf). The waits are for bus round trips only.
 #include <QDBusArgument>
-#include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusObjectPath>
-#include <QFile>
-#include <QImage>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -27,7 +23,14 @@ QVariantMap withColour(double red, double green, double blue) {
     triple.beginStructure();
     triple << red << green << blue;
     triple.endStructure();
-    return {{QStringLiteral("color"), QVariant::fromValue(triple)}};
+    return {{"color", QVariant::fromValue(triple)}};
+}
+
+// Where a request's Response comes: the caller's unique name and the handle token.
+QString requestPath(const QDBusMessage& call, const QVariantMap& options, bool own = false) {
+    return QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
+        .arg(own ? "own" : call.service().mid(1).replace(u'.', u'_'),
+             options.value("handle_token").toString());
 }
 
 enum class Reply {
@@ -59,14 +62,13 @@ public:
     QVariantMap results;
     QStringList requests;         // the path of each call
     QList<QDBusMessage> hanging;  // calls never answered
+    QString picture;              // the Screenshot's file
+    bool interactive = true;      // the last Screenshot's option
 
 public slots:
     QDBusObjectPath PickColor(const QString& /*parent*/, const QVariantMap& options,
                               const QDBusMessage& call) {
-        const QString sender = call.service().mid(1).replace(u'.', u'_');
-        requests << QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                        .arg(reply == Reply::Elsewhere ? QStringLiteral("own") : sender,
-                             options.value(QStringLiteral("handle_token")).toString());
+        requests << requestPath(call, options, reply == Reply::Elsewhere);
         if (reply == Reply::Hang) {
             call.setDelayedReply(true);
             hanging << call;
@@ -88,18 +90,11 @@ public slots:
     // Answers at once with the file the test chose, or refuses (code 2) when there is none.
     QDBusObjectPath Screenshot(const QString& /*parent*/, const QVariantMap& options,
                                const QDBusMessage& call) {
-        interactive = options.value(QStringLiteral("interactive"), true).toBool();
-        const QString path = QStringLiteral("/org/freedesktop/portal/desktop/request/%1/%2")
-                                 .arg(call.service().mid(1).replace(u'.', u'_'),
-                                      options.value(QStringLiteral("handle_token")).toString());
-        respond(path, {{QStringLiteral("uri"), QUrl::fromLocalFile(picture).toString()}},
+        interactive = options.value("interactive", true).toBool();
+        respond(requestPath(call, options), {{"uri", QUrl::fromLocalFile(picture).toString()}},
                 picture.isEmpty() ? 2 : 0);
-        return QDBusObjectPath(path);
+        return QDBusObjectPath(requestPath(call, options));
     }
-
-public:
-    QString picture;
-    bool interactive = true;
 };
 
 }  // namespace
