@@ -66,7 +66,6 @@ TEST(CliConvert, ConvertsEachTextToOneLine) {
         Outcome expected;
     } cases[] = {
         {{"convert", "#BCE368", "tomato"}, "", {0, "#bce368\n#ff6347\n", ""}},
-        {{"convert", "--format", "hsl({h},{s},{l})", "#bce368"}, "", {0, "hsl(79,69,65)\n", ""}},
         {{"convert", "--format", "hex", "red"}, "", {0, "#ff0000\n", ""}},
         {{"convert", "--format=hsla"}, "red\n", {0, "hsla(0, 100%, 50%, 1.0)\n", ""}},
         {{"convert", "--", "--format"}, "", {1, "\n", "invalid CSS: --format\n"}},
