@@ -32,7 +32,6 @@ TEST(CommandLine, StartsWithTheOptionsGiven) {
         LaunchOptions expected;
     } cases[] = {
         {"", {}},
-        {"--pick --format rgb", {Mode::Pick, "rgb({r}, {g}, {b})", true, false, {}}},
         {"--format=hsla --no-copy --pick",
          {Mode::Pick, "hsla({h}, {s}%, {l}%, {a})", false, false, {}}},
         {"--pick --format --no-copy", {Mode::Pick, "--no-copy", true, false, {}}},

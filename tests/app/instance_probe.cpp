@@ -1,13 +1,8 @@
 // SPDX-License-Identifier: MIT
-// Plays a hueloupe launch on the session bus, for instance_test.py.
-// "instance_probe serve" claims the name and prints how it went ("Claimed", "Taken", "NoBus");
-// while it runs it prints "activated TOKEN" for each Activate, "pick TOKEN" for the desktop's
-// pick action, and answers a Pick after a turn of the event loop: status 0 with "FORMAT copy" or
-// "FORMAT print", status 1 for the format "cancel", no answer at all for "drop", status N with
-// TEXT for "status N TEXT", and N letters for "long N". "instance_probe impostor" holds the
-// name with a Pick that answers one string. Any other arguments are a hueloupe command line: a
-// window claims the name or hands off to the running instance, a pick hands off; it prints
-// "claimed", "answer STATUS TEXT" or "alone".
+// Plays a hueloupe launch on the session bus, for instance_test.py. "serve" claims the name,
+// prints "activated TOKEN" or "pick TOKEN" for each call, and answers a Pick by its format (see
+// answerLater); "impostor" holds the name with a Pick no instance has. Other arguments are a
+// launch: it prints "claimed", "answer STATUS TEXT" or "alone".
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QTimer>
@@ -27,6 +22,8 @@ void say(const QString& line) {
     std::fflush(stdout);
 }
 
+// Answers after a turn of the event loop: "FORMAT copy" or "FORMAT print", 1 for "cancel",
+// nothing for "drop", N and TEXT for "status N TEXT", N letters for "long N".
 void answerLater(const PickRequest& request, const PickReply& reply) {
     if (request.format == u"drop") {
         return;

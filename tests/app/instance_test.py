@@ -65,7 +65,6 @@ def main(probe):
             expect(f"the first, on a launch with {variable}", read_line(first), "activated" + token)
         for args, expected in [
                 (["--pick", "--format={h}°", "--no-copy"], "answer 0 {h}° print"),
-                (["--pick"], "answer 0  copy"),
                 (["--pick", "--format", "cancel"], "answer 1"),
                 (["--pick", "--format", "drop"], "answer 1"),
                 # What no instance answers is not trusted: this process picks itself.
@@ -81,7 +80,6 @@ def main(probe):
         expect("the pick action", read_line(first), "pick id-1")
         desktop_call("Open", "@as []", "{'activation-token': <'a b'>}")
         expect("Open with a token it cannot use", read_line(first), "activated")
-        expect("a second instance", run(probe, "serve"), "Taken")
         first.terminate()
         first.wait(timeout=10)
         # The first has gone: the next launch claims the name itself, once the bus has seen it go.
@@ -89,7 +87,6 @@ def main(probe):
         while run(probe) != "claimed" and time.monotonic() < deadline:
             time.sleep(0.05)
         expect("a launch once the first has gone", run(probe), "claimed")
-        expect("a pick with no instance on the bus", run(probe, "--pick"), "alone")
         impostor = subprocess.Popen([probe, "impostor"], stdout=subprocess.PIPE, text=True)
         expect("the impostor", read_line(impostor), "Claimed")
         for args in ([], ["--pick"]):

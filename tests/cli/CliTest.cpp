@@ -1,25 +1,23 @@
 // SPDX-License-Identifier: MIT
 // The converter as a process, its standard streams redirected.
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace {
 
-std::string readAll(std::FILE* file) {
-    std::rewind(file);
-    std::string text;
-    char block[4096];
-    for (std::size_t n; (n = std::fread(block, 1, sizeof block, file)) > 0;) text.append(block, n);
-    return text;
+std::string slurp(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 struct Outcome {
@@ -28,33 +26,22 @@ struct Outcome {
     std::string err;
 };
 
-// Runs hueloupe-cli with standard input from inPath, or else from input, and standard output
-// to outPath, or else to a file that is read back.
+// Runs hueloupe-cli through sh with standard input from inPath, or else from input, and
+// standard output to outPath, or else to a file that is read back.
 Outcome run(const std::vector<std::string>& args, const std::string& input = {},
-            const char* inPath = nullptr, const char* outPath = nullptr) {
-    std::FILE* files[] = {std::tmpfile(), std::tmpfile(), std::tmpfile()};
-    std::fwrite(input.data(), 1, input.size(), files[0]);
-    std::rewind(files[0]);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int in = inPath ? open(inPath, O_RDONLY) : fileno(files[0]);
-        const int out = outPath ? open(outPath, O_WRONLY) : fileno(files[1]);
-        if (in < 0 || out < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
-            dup2(fileno(files[2]), 2) < 0) {
-            _exit(126);
-        }
-        std::vector<char*> argv{const_cast<char*>(HUELOUPE_CLI_PATH)};
-        for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-        argv.push_back(nullptr);
-        execv(HUELOUPE_CLI_PATH, argv.data());
-        _exit(127);
-    }
-    int wstatus = 0;
-    waitpid(pid, &wstatus, 0);
-    Outcome outcome{WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : -1, readAll(files[1]),
-                    readAll(files[2])};
-    for (std::FILE* file : files) std::fclose(file);
-    return outcome;
+            const std::string& inPath = {}, const std::string& outPath = {}) {
+    static char pattern[] = "/tmp/cli-test-XXXXXX";
+    static const struct Dir : std::string {
+        ~Dir() { std::filesystem::remove_all(std::string(*this)); }
+    } dir{{mkdtemp(pattern)}};
+    std::ofstream(dir + "/in", std::ios::binary) << input;
+    std::ofstream(dir + "/out").close();
+    std::string command = HUELOUPE_CLI_PATH;
+    for (const std::string& arg : args) command += " '" + arg + "'";
+    command += " <" + (inPath.empty() ? dir + "/in" : inPath) + " >" +
+               (outPath.empty() ? dir + "/out" : outPath) + " 2>" + dir + "/err";
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(dir + "/out"), slurp(dir + "/err")};
 }
 
 void expectOutcome(const Outcome& actual, const Outcome& expected) {
@@ -79,7 +66,6 @@ TEST(CliConvert, ConvertsEachTextToOneLine) {
         Outcome expected;
     } cases[] = {
         {{"convert", "#BCE368", "tomato"}, "", {0, "#bce368\n#ff6347\n", ""}},
-        {{"convert", "--format", "hsl({h},{s},{l})", "#bce368"}, "", {0, "hsl(79,69,65)\n", ""}},
         {{"convert", "--format", "hex", "red"}, "", {0, "#ff0000\n", ""}},
         {{"convert", "--format=hsla"}, "red\n", {0, "hsla(0, 100%, 50%, 1.0)\n", ""}},
         {{"convert", "--", "--format"}, "", {1, "\n", "invalid CSS: --format\n"}},
@@ -144,12 +130,12 @@ TEST(CliConvert, ReportsFailedReadsAndWrites) {
         const char* out;
         Outcome expected;
     } cases[] = {
-        {{"convert", "red"}, "", nullptr, "/dev/full", {3, "", noSpace}},
-        {{"convert", "junk"}, "", nullptr, "/dev/full", {3, "", "invalid CSS: junk\n" + noSpace}},
-        {{"convert"}, many, nullptr, "/dev/full", {3, "", noSpace}},
-        {{"formats"}, "", nullptr, "/dev/full", {3, "", noSpace}},
-        {{"--help"}, "", nullptr, "/dev/full", {3, "", noSpace}},
-        {{"convert"}, "", "/", nullptr, {3, "", isDirectory}},
+        {{"convert", "red"}, "", "", "/dev/full", {3, "", noSpace}},
+        {{"convert", "junk"}, "", "", "/dev/full", {3, "", "invalid CSS: junk\n" + noSpace}},
+        {{"convert"}, many, "", "/dev/full", {3, "", noSpace}},
+        {{"formats"}, "", "", "/dev/full", {3, "", noSpace}},
+        {{"--help"}, "", "", "/dev/full", {3, "", noSpace}},
+        {{"convert"}, "", "/", "", {3, "", isDirectory}},
         {{"convert"}, "", "/", "/dev/full", {3, "", isDirectory}},
     };
     for (const auto& c : cases) {

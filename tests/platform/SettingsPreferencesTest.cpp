@@ -43,25 +43,6 @@ QVariant readFresh(const QString& file, const QString& key) {
     return SettingsPreferences(copy).objectForKey(key);
 }
 
-// Lists of any length and text replace each other and read back the same in the next launch.
-// Registered defaults are never written, also when a stored value is removed.
-TEST(SettingsPreferencesTest, ValuesReadBackAndDefaultsAreNeverWritten) {
-    const QString file = newPath("/config/hueloupe.conf");  // folders made on the first write
-    SettingsPreferences preferences(file);
-    preferences.registerDefaults(kDefaults);
-    EXPECT_FALSE(QFile::exists(file));
-    for (const QVariant& value :
-         {QVariant(QStringList{}), QVariant(QStringList{"#bce368"}), QVariant("plain"),
-          QVariant(QStringList{"\"quoted\"", "a, b", "", "été ☃ 𝄞", "@Variant(x)", "@",
-                               "back\\slash", "new\nline", "k=v;#c"})}) {
-        preferences.setObject(value, kList);
-        EXPECT_EQ(readFresh(file, kList), value) << value.toStringList().join('|').toStdString();
-    }
-    preferences.setObject(QVariant(), kList);
-    EXPECT_EQ(preferences.objectForKey(kList), kDefaults[kList]);
-    EXPECT_FALSE(readFresh(file, kList).isValid());
-}
-
 // Files a crash, an editor or another program may leave behind: what cannot be decoded reads
 // as the default, a value of another type as none. Reading never rewrites the file; the next
 // change replaces it, setting an oversized one aside.

@@ -19,15 +19,11 @@ public:
     int starts = 0;
     int ends = 0;  // sessions taken down without a report (cancelled or replaced)
     QPointF lastStart;
-    bool refusesAtStart = false;  // every start ends at once as unavailable
 
 protected:
     void begin(QPointF at) override {
         ++starts;
         lastStart = at;
-        if (refusesAtStart) {
-            reportUnavailable();
-        }
     }
     void end() override { ++ends; }
 };

@@ -34,7 +34,6 @@ public:
         now_ = target;
     }
     Duration now() const { return now_; }
-    std::size_t pending() const { return steps_.size(); }
 
 private:
     struct Pending {
