@@ -1,0 +1,306 @@
+# SPDX-License-Identifier: MIT
+"""What both Wayland desktops share: a private session that runs as a test user under root (the
+compositors refuse root), every process of it marked in its environment so that closing ends only
+those, services the bus started included; the portal's calls as a bus monitor shows them; the app
+with a settings folder of its own; and the run of a desktop's cases."""
+import ctypes
+import os
+import pwd
+import re
+import secrets
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import traceback
+
+sys.dont_write_bytecode = True  # nothing written into the source tree
+sys.path.insert(1, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))  # waiting.py
+from waiting import SKIPPED, Failure, Lines, poll  # noqa: E402
+
+TEST_USER = "hueloupe-test"
+MARKER = "HUELOUPE_E2E_SESSION"
+
+
+class Skip(Exception):
+    """The machine lacks something the test needs."""
+
+
+def test_account():
+    """Ours, or under root the test user, made when missing."""
+    if os.geteuid() != 0:
+        return pwd.getpwuid(os.geteuid())
+    try:
+        return pwd.getpwnam(TEST_USER)
+    except KeyError:
+        made = subprocess.run(["useradd", "--system", "--user-group", "--no-create-home",
+                               "--shell", "/usr/sbin/nologin", TEST_USER], capture_output=True,
+                              text=True)
+    try:
+        return pwd.getpwnam(TEST_USER)
+    except KeyError:
+        raise Skip(f"cannot create the test user {TEST_USER}: {made.stderr.strip()}") from None
+
+
+class Session:
+    def __init__(self, binary, colour_window):
+        self.account = test_account()
+        # Orphans of the session (daemons the bus started, wl-copy) become ours, to be reaped.
+        ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER
+        self.marker, self.processes, self.picks = secrets.token_hex(8), [], None
+        self.dir = tempfile.mkdtemp(prefix="hueloupe-wayland-")
+        os.chmod(self.dir, 0o755)
+        os.chown(self.dir, self.account.pw_uid, self.account.pw_gid)
+        self.runtime, self.home = self.make_dir("runtime", 0o700), self.make_dir("home")
+        self.logs, self.bin = self.make_dir("logs"), self.make_dir("bin")
+        self.binary, self.colour_window = self.install(binary), self.install(colour_window)
+        self.env = {"PATH": "/usr/local/bin:/usr/bin:/bin", "HOME": self.home, "LANG": "C.UTF-8",
+                    "XDG_RUNTIME_DIR": self.runtime, MARKER: self.marker}
+        self.env.update((k, v) for k, v in os.environ.items() if k.endswith("SAN_OPTIONS"))
+
+    def make_dir(self, name, mode=0o755):
+        path = self.dir
+        for part in name.split("/"):
+            path = os.path.join(path, part)
+            if not os.path.isdir(path):
+                os.mkdir(path, mode)
+                os.chown(path, self.account.pw_uid, self.account.pw_gid)
+        return path
+
+    def write(self, name, text):
+        with open(os.path.join(self.dir, name), "w", encoding="utf-8") as f:
+            f.write(text)
+        return f.name
+
+    def install(self, program):
+        """A copy the test user can run wherever the build tree lives."""
+        copy = os.path.join(self.bin, os.path.basename(program))
+        shutil.copy2(program, copy)
+        os.chmod(copy, 0o755)
+        return copy
+
+    def _command(self, argv):
+        return list(argv) if os.geteuid() != 0 else [
+            "setpriv", f"--reuid={self.account.pw_uid}", f"--regid={self.account.pw_gid}",
+            "--clear-groups", "--", *argv]
+
+    def start(self, name, argv, env, **kwargs):
+        """A process of the session in its own process group, its errors in logs/NAME.log."""
+        kwargs.setdefault("stdin", subprocess.DEVNULL)
+        kwargs.setdefault("stdout", subprocess.DEVNULL)
+        with open(os.path.join(self.logs, f"{name}.log"), "ab") as log:
+            process = subprocess.Popen(self._command(argv), env=env, cwd=self.dir, stderr=log,
+                                       start_new_session=True, **kwargs)
+        self.processes.append(process)
+        return process
+
+    def run(self, argv, env=None, timeout=10):
+        return subprocess.run(self._command(argv), env=env or self.env, cwd=self.dir,
+                              stdin=subprocess.DEVNULL, capture_output=True, text=True,
+                              timeout=timeout)
+
+    def watch_portal(self):
+        rules = ["type='method_call',interface='org.freedesktop.portal.Screenshot'",
+                 "type='signal',interface='org.freedesktop.portal.Request',member='Response'"]
+        monitor = self.start("dbus-monitor", ["dbus-monitor", "--address", self.bus, *rules],
+                             self.env, stdout=subprocess.PIPE, text=True, bufsize=1)
+        self.picks = PortalPicks(Lines(monitor.stdout))
+        self.picks.next("the bus monitor", "NameLost", 10)  # its own name, lost as it watches
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                try:
+                    os.killpg(process.pid, signal.SIGTERM)
+                except ProcessLookupError:
+                    pass
+        deadline = time.monotonic() + 3
+        for process in self.processes:
+            try:
+                process.wait(max(0.1, deadline - time.monotonic()))
+            except subprocess.TimeoutExpired:
+                process.kill()
+                process.wait()
+        for sig in (signal.SIGTERM, signal.SIGKILL):  # then what the bus started
+            for pid in self.marked():
+                try:
+                    os.kill(pid, sig)
+                except ProcessLookupError:
+                    pass
+            if poll(lambda: not self.marked(), 2):
+                break
+
+        def reaped_all():  # orphans that ended are our children now
+            try:
+                while os.waitpid(-1, os.WNOHANG)[0] != 0:
+                    pass
+            except ChildProcessError:
+                return True
+            return False
+        poll(reaped_all, 2)
+        if self.marked():
+            raise Failure(f"processes left behind: {self.marked()}")
+
+    def marked(self, name=None):
+        """The running processes that carry this session's marker (named NAME)."""
+        found = []
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/environ", "rb") as f:
+                    environ = f.read().split(b"\0")
+                with open(f"/proc/{pid}/stat", encoding="utf-8") as f:
+                    comm, state = re.fullmatch(r"\d+ \((.*)\) (\S).*", f.read().strip()).groups()
+            except (OSError, AttributeError):
+                continue  # gone, or not ours
+            if f"{MARKER}={self.marker}".encode() in environ and state != "Z" and name in (None,
+                                                                                           comm):
+                found.append(int(pid))
+        return found
+
+    def keep_evidence(self):
+        if self.picks:
+            with open(os.path.join(self.logs, "bus.txt"), "w", encoding="utf-8") as f:
+                f.write("\n".join("\n".join(block) for block in self.picks.blocks))
+
+    def log_tails(self, lines=15):
+        text = []
+        for name in sorted(os.listdir(self.logs)):
+            with open(os.path.join(self.logs, name), encoding="utf-8", errors="replace") as f:
+                tail = f.read().splitlines()[-lines:]
+            text += [f"--- {name}", *tail] if tail else []
+        return "\n".join(text)
+
+
+class PortalPicks:
+    """The portal's Screenshot and PickColor calls and its Responses, as the bus monitor prints
+    them: a header line with the time, then the arguments indented."""
+
+    def __init__(self, lines):
+        self.lines, self.blocks, self.cursor = lines, [], 0  # blocks before the cursor are seen
+
+    def _read(self, what, deadline):
+        line = self.lines.next(what, max(0.0, deadline - time.monotonic()))
+        if not line.startswith((" ", "\t")):
+            self.blocks.append([line])
+        elif self.blocks:
+            self.blocks[-1].append(line)
+
+    def next(self, what, member, timeout, complete=lambda block: True):
+        deadline = time.monotonic() + timeout
+        while True:
+            while self.cursor < len(self.blocks):
+                block = self.blocks[self.cursor]
+                if f"member={member}" in block[0] and not complete(block) and \
+                        self.cursor == len(self.blocks) - 1:
+                    break  # its arguments are still coming
+                self.cursor += 1
+                if f"member={member}" in block[0]:
+                    return block
+            self._read(what, deadline)
+
+    def call(self, method, timeout):
+        """When the bus saw the next call of a method (seconds since the epoch), or None."""
+        try:
+            return float(re.search(r"time=([\d.]+)",
+                                   self.next(f"a {method} call", method, timeout)[0])[1])
+        except Failure:
+            return None
+
+    def calls(self, method):
+        """How many calls of a method the bus has carried so far."""
+        try:
+            while True:
+                self._read("", time.monotonic())
+        except Failure:
+            return sum(f"member={method}" in block[0] for block in self.blocks)
+
+    def response(self, timeout):
+        """The next Response: (code, "#rrggbb" or None, file path or None, when the bus saw it),
+        or None when none came in time."""
+        try:
+            block = self.next("the portal's Response", "Response", timeout,
+                              lambda b: b[-1] == "   ]")
+        except Failure:
+            return None
+        body = "\n".join(block[1:])
+        colour = re.search(r'"color"\s+variant\s+struct \{\s+double (\S+)\s+double (\S+)\s+'
+                           r'double (\S+)', body)
+        uri = re.search(r'string "uri"\s+variant\s+string "file://([^"]+)"', body)
+        return (int(re.search(r"uint32 (\d+)", body)[1]),
+                colour and "#" + "".join(f"{round(float(c) * 255):02x}" for c in colour.groups()),
+                uri and uri[1], float(re.search(r"time=([\d.]+)", block[0])[1]))
+
+
+class App:
+    """The app with a settings folder of its own, logging when the compositor configures its
+    windows (when the loupe shows)."""
+
+    def __init__(self, desktop, name, **env):
+        self.desktop, self.config = desktop, desktop.make_dir(f"config-{name}")
+        self.log = os.path.join(desktop.logs, "hueloupe.log")
+        self.env = dict(desktop.env, XDG_CONFIG_HOME=self.config, QT_QPA_PLATFORM="wayland",
+                        QT_WAYLAND_DISABLE_WINDOWDECORATION="1", QT_LOGGING_RULES=
+                        "qt.qpa.wayland=true", QT_MESSAGE_PATTERN="%{time boot} %{message}", **env)
+
+    def start(self, *args, **kwargs):
+        return self.desktop.start("hueloupe", [self.desktop.binary, *args], self.env, **kwargs)
+
+    def setting(self, key):
+        try:
+            with open(os.path.join(self.config, "hueloupe", "hueloupe.conf"), encoding="utf-8") as f:
+                match = re.search(rf"^{key}=(.*)$", f.read(), re.M)
+        except OSError:
+            return None
+        return match[1].strip('"') if match else None
+
+    def logged(self):
+        try:
+            with open(self.log, "rb") as f:
+                return f.read().decode(errors="replace")
+        except OSError:
+            return ""
+
+    def loupe_shown(self, mark):
+        """When (seconds since the epoch) a full-screen active window was first configured after
+        the log's first MARK characters, or NaN."""
+        shown = re.search(r"^ *([\d.]+) Applied pending xdg_toplevel configure event: .*"
+                          r"WindowFullScreen\|WindowActive", self.logged()[mark:], re.M)
+        return float(shown[1]) + time.time() - time.monotonic() if shown else float("nan")
+
+
+def main(desktop_class, cases, missing):
+    """Runs the cases on a desktop: exits 0 when all passed, 1 on a failure, 77 when skipped."""
+    if missing:
+        print(f"skipped: missing {', '.join(missing)}; install debian-packages.txt")
+        return SKIPPED
+    started = time.monotonic()
+    try:
+        desktop = desktop_class(*sys.argv[1:3])
+    except Skip as reason:
+        print(f"skipped: {reason}")
+        return SKIPPED
+    failed = False
+    try:
+        desktop.open()
+        print(f"desktop up in {time.monotonic() - started:.1f} s", flush=True)
+        for case in cases:
+            print(f"case: {case.__doc__}", flush=True)
+            case(desktop)
+    except Exception as failure:  # noqa: BLE001 - any fault fails the test, after the clean-up
+        failed = True
+        if not isinstance(failure, Failure):
+            traceback.print_exc()
+        print(f"FAILED: {failure}\n{desktop.log_tails()}\nlogs kept in {desktop.logs}")
+        desktop.keep_evidence()
+    finally:
+        try:
+            desktop.close()
+        except Failure as failure:
+            failed = True
+            print(f"FAILED: {failure}")
+    if not failed:
+        shutil.rmtree(desktop.dir, ignore_errors=True)
+    print(f"took {time.monotonic() - started:.1f} s")
+    return int(failed)
