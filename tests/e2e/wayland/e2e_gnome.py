@@ -26,7 +26,7 @@ try:
 except (ImportError, ValueError):
     print("skipped: PyGObject (python3-gi) is missing; install debian-packages.txt")
     sys.exit(SKIPPED)
-from scenarios import CASES  # noqa: E402
+from scenarios import one_shot, portal_picker, well  # noqa: E402
 
 SIZE = (1280, 800)
 DISPLAY = "hueloupe-wayland"  # the compositor's socket, named before anything starts
@@ -254,5 +254,5 @@ class Gnome(Session):
 if __name__ == "__main__":
     missing = [tool for tool in ("gnome-shell", "dbus-daemon", "dbus-monitor")
                if not shutil.which(tool)]
-    sys.exit(main(Gnome, CASES, missing + [path for path in (PORTAL, PORTAL_GNOME)
+    sys.exit(main(Gnome, (one_shot, portal_picker, well), missing + [path for path in (PORTAL, PORTAL_GNOME)
                                            if not os.access(path, os.X_OK)]))

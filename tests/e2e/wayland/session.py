@@ -18,7 +18,7 @@ import traceback
 
 sys.dont_write_bytecode = True  # nothing written into the source tree
 sys.path.insert(1, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))  # waiting.py
-from waiting import SKIPPED, Failure, Lines, poll  # noqa: E402
+from waiting import SKIPPED, Failure, poll  # noqa: E402
 
 TEST_USER = "hueloupe-test"
 MARKER = "HUELOUPE_E2E_SESSION"
@@ -49,7 +49,7 @@ class Session:
         self.account = test_account()
         # Orphans of the session (daemons the bus started, wl-copy) become ours, to be reaped.
         ctypes.CDLL(None, use_errno=True).prctl(36, 1, 0, 0, 0)  # PR_SET_CHILD_SUBREAPER
-        self.marker, self.processes, self.picks = secrets.token_hex(8), [], None
+        self.marker = secrets.token_hex(8)
         self.dir = tempfile.mkdtemp(prefix="hueloupe-wayland-")
         os.chmod(self.dir, 0o755)
         os.chown(self.dir, self.account.pw_uid, self.account.pw_gid)
@@ -91,10 +91,8 @@ class Session:
         kwargs.setdefault("stdin", subprocess.DEVNULL)
         kwargs.setdefault("stdout", subprocess.DEVNULL)
         with open(os.path.join(self.logs, f"{name}.log"), "ab") as log:
-            process = subprocess.Popen(self._command(argv), env=env, cwd=self.dir, stderr=log,
+            return subprocess.Popen(self._command(argv), env=env, cwd=self.dir, stderr=log,
                                        start_new_session=True, **kwargs)
-        self.processes.append(process)
-        return process
 
     def run(self, argv, env=None, timeout=10):
         return subprocess.run(self._command(argv), env=env or self.env, cwd=self.dir,
@@ -104,35 +102,26 @@ class Session:
     def watch_portal(self):
         rules = ["type='method_call',interface='org.freedesktop.portal.Screenshot'",
                  "type='signal',interface='org.freedesktop.portal.Request',member='Response'"]
-        monitor = self.start("dbus-monitor", ["dbus-monitor", "--address", self.bus, *rules],
-                             self.env, stdout=subprocess.PIPE, text=True, bufsize=1)
-        self.picks = PortalPicks(Lines(monitor.stdout))
-        self.picks.next("the bus monitor", "NameLost", 10)  # its own name, lost as it watches
+        path = os.path.join(self.logs, "portal-calls.txt")
+        with open(path, "w", encoding="utf-8") as out:
+            self.start("dbus-monitor", ["dbus-monitor", "--address", self.bus, *rules], self.env,
+                       stdout=out)
+        self.picks = PortalPicks(path)
+        if not self.picks.next("NameLost", 10):  # its own name, lost as it starts watching
+            raise Failure("the bus monitor did not start")
 
     def close(self):
-        for process in reversed(self.processes):
-            if process.poll() is None:
-                try:
-                    os.killpg(process.pid, signal.SIGTERM)
-                except ProcessLookupError:
-                    pass
-        deadline = time.monotonic() + 3
-        for process in self.processes:
-            try:
-                process.wait(max(0.1, deadline - time.monotonic()))
-            except subprocess.TimeoutExpired:
-                process.kill()
-                process.wait()
-        for sig in (signal.SIGTERM, signal.SIGKILL):  # then what the bus started
+        """Ends every process of the session, services the bus started included, and reaps them."""
+        for sig in (signal.SIGTERM, signal.SIGKILL):
             for pid in self.marked():
                 try:
                     os.kill(pid, sig)
                 except ProcessLookupError:
                     pass
-            if poll(lambda: not self.marked(), 2):
+            if poll(lambda: not self.marked(), 3):
                 break
 
-        def reaped_all():  # orphans that ended are our children now
+        def reaped_all():  # orphans that ended are our children too
             try:
                 while os.waitpid(-1, os.WNOHANG)[0] != 0:
                     pass
@@ -160,9 +149,7 @@ class Session:
         return found
 
     def keep_evidence(self):
-        if self.picks:
-            with open(os.path.join(self.logs, "bus.txt"), "w", encoding="utf-8") as f:
-                f.write("\n".join("\n".join(block) for block in self.picks.blocks))
+        """More than the logs, after a failure."""
 
     def log_tails(self, lines=15):
         text = []
@@ -174,63 +161,47 @@ class Session:
 
 
 class PortalPicks:
-    """The portal's Screenshot and PickColor calls and its Responses, as the bus monitor prints
-    them: a header line with the time, then the arguments indented."""
+    """The portal's Screenshot and PickColor calls and its Responses, as a bus monitor writes them
+    to a file: a header line with the time and the member's name, then the arguments indented."""
 
-    def __init__(self, lines):
-        self.lines, self.blocks, self.cursor = lines, [], 0  # blocks before the cursor are seen
+    def __init__(self, path):
+        self.path, self.seen = path, 0  # how many blocks have been looked at
 
-    def _read(self, what, deadline):
-        line = self.lines.next(what, max(0.0, deadline - time.monotonic()))
-        if not line.startswith((" ", "\t")):
-            self.blocks.append([line])
-        elif self.blocks:
-            self.blocks[-1].append(line)
+    def blocks(self):
+        with open(self.path, encoding="utf-8", errors="replace") as f:
+            return re.split(r"\n(?=\S)", f.read().rstrip("\n"))
 
-    def next(self, what, member, timeout, complete=lambda block: True):
-        deadline = time.monotonic() + timeout
-        while True:
-            while self.cursor < len(self.blocks):
-                block = self.blocks[self.cursor]
-                if f"member={member}" in block[0] and not complete(block) and \
-                        self.cursor == len(self.blocks) - 1:
-                    break  # its arguments are still coming
-                self.cursor += 1
-                if f"member={member}" in block[0]:
+    def next(self, member, timeout):
+        """The next block of a member (a Response once its results are all there), or None."""
+        def found():
+            for i, block in enumerate(self.blocks()[self.seen:], self.seen):
+                if block.partition("\n")[0].endswith(f"member={member}") and (
+                        member != "Response" or block.endswith("   ]")):
+                    self.seen = i + 1
                     return block
-            self._read(what, deadline)
+        return poll(found, timeout)
 
     def call(self, method, timeout):
         """When the bus saw the next call of a method (seconds since the epoch), or None."""
-        try:
-            return float(re.search(r"time=([\d.]+)",
-                                   self.next(f"a {method} call", method, timeout)[0])[1])
-        except Failure:
-            return None
+        block = self.next(method, timeout)
+        return block and float(re.search(r"time=([\d.]+)", block)[1])
 
     def calls(self, method):
         """How many calls of a method the bus has carried so far."""
-        try:
-            while True:
-                self._read("", time.monotonic())
-        except Failure:
-            return sum(f"member={method}" in block[0] for block in self.blocks)
+        return sum(b.partition("\n")[0].endswith(f"member={method}") for b in self.blocks())
 
     def response(self, timeout):
         """The next Response: (code, "#rrggbb" or None, file path or None, when the bus saw it),
         or None when none came in time."""
-        try:
-            block = self.next("the portal's Response", "Response", timeout,
-                              lambda b: b[-1] == "   ]")
-        except Failure:
+        block = self.next("Response", timeout)
+        if not block:
             return None
-        body = "\n".join(block[1:])
         colour = re.search(r'"color"\s+variant\s+struct \{\s+double (\S+)\s+double (\S+)\s+'
-                           r'double (\S+)', body)
-        uri = re.search(r'string "uri"\s+variant\s+string "file://([^"]+)"', body)
-        return (int(re.search(r"uint32 (\d+)", body)[1]),
+                           r'double (\S+)', block)
+        uri = re.search(r'string "uri"\s+variant\s+string "file://([^"]+)"', block)
+        return (int(re.search(r"uint32 (\d+)", block)[1]),
                 colour and "#" + "".join(f"{round(float(c) * 255):02x}" for c in colour.groups()),
-                uri and uri[1], float(re.search(r"time=([\d.]+)", block[0])[1]))
+                uri and uri[1], float(re.search(r"time=([\d.]+)", block)[1]))
 
 
 class App:
