@@ -55,22 +55,12 @@ PATH=${PATH#*:} exec grim "$@"
 
 # Only what the screen-cast backend needs to start. No realtime module: it would wait on the
 # portal, which waits on PipeWire.
-PIPEWIRE_CONFIG = """\
-context.properties = { core.daemon = true core.name = pipewire-0 }
-context.spa-libs = {
-    audio.convert.* = audioconvert/libspa-audioconvert
-    support.* = support/libspa-support
-}
-context.modules = [
-    { name = libpipewire-module-protocol-native }
-    { name = libpipewire-module-metadata }
-    { name = libpipewire-module-spa-node-factory }
-    { name = libpipewire-module-client-node }
-    { name = libpipewire-module-adapter }
-    { name = libpipewire-module-link-factory }
-    { name = libpipewire-module-access }
-]
-"""
+PIPEWIRE_CONFIG = "context.properties = { core.daemon = true core.name = pipewire-0 }\n" \
+    "context.spa-libs = { audio.convert.* = audioconvert/libspa-audioconvert " \
+    "support.* = support/libspa-support }\ncontext.modules = [" + " ".join(
+        f"{{ name = libpipewire-module-{name} }}" for name in (
+            "protocol-native", "metadata", "spa-node-factory", "client-node", "adapter",
+            "link-factory", "access")) + "]\n"
 
 # Newer portal front ends choose backends through this file; older ones read the backends' own
 # UseIn lists, which name sway for the wlroots backend.
@@ -132,33 +122,26 @@ class Sway(Session):
         self._wait_for_portal()
         self.show_colour_windows()
 
-    def _call(self, destination, path, method, *args, timeout_ms):
-        """The printed reply of a method call, or None (the error in bus_error)."""
-        answer = self.run(["dbus-send", f"--bus={self.bus}", "--print-reply",
-                           f"--reply-timeout={timeout_ms}", f"--dest={destination}", path, method,
-                           *args], timeout=timeout_ms / 1000 + 5)
-        self.bus_error = answer.stderr.strip()
-        return answer.stdout if answer.returncode == 0 else None
-
     def _wait_for_portal(self):
-        # The wlroots backend is pinged until it answers: a message that reaches it while it
-        # still starts up can wait unread until the next one, and the front end's first call to
-        # it would hang for its whole timeout.
-        self.bus_error = ""
+        """Pings the wlroots backend until it answers (a message that reaches it while it starts
+        up can wait unread until the next one, and the front end's first call to it would hang
+        for its whole timeout), then waits for the portal's Screenshot with PickColor."""
+        def call(destination, path, method, *args, timeout=1):
+            answer = self.run(["dbus-send", f"--bus={self.bus}", "--print-reply", f"--dest="
+                               f"{destination}", f"--reply-timeout={timeout * 1000}", path,
+                               method, *args], timeout=timeout + 5)
+            self.bus_error = answer.stderr.strip()
+            return answer.returncode == 0 and answer.stdout
         try:
-            wait_for("the portal's wlroots backend", lambda: self._call(
-                "org.freedesktop.impl.portal.desktop.wlr", "/", "org.freedesktop.DBus.Peer.Ping",
-                timeout_ms=1000) is not None, 10, 0)
-            version = wait_for("the portal's Screenshot interface", lambda: re.search(
-                r"uint32 (\d+)", self._call(
-                    "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
-                    "org.freedesktop.DBus.Properties.Get", "string:org.freedesktop.portal."
-                    "Screenshot", "string:version", timeout_ms=10000) or ""), 20, 0.2)
+            wait_for("the portal's wlroots backend", lambda: call(
+                "org.freedesktop.impl.portal.desktop.wlr", "/", "org.freedesktop.DBus.Peer.Ping"),
+                10, 0)
+            wait_for("the portal's Screenshot interface, version 2 or later", lambda: int(re.search(
+                r"uint32 (\d+)|$", call("org.freedesktop.portal.Desktop", "/org/freedesktop/portal"
+                "/desktop", "org.freedesktop.DBus.Properties.Get", "string:org.freedesktop.portal."
+                "Screenshot", "string:version", timeout=10) or "")[1] or 0) >= 2, 20, 0.2)
         except Failure as failure:
             raise Failure(f"{failure}: {self.bus_error}") from None
-        if int(version[1]) < 2:
-            raise Failure(f"the portal's Screenshot interface is version {version[1]}, without "
-                          "PickColor")
 
     def show_colour_windows(self):
         self.placed = {}
@@ -204,23 +187,22 @@ class Sway(Session):
     def picker_target(self):
         return (20, 20), None
 
-    def _input(self, argv, what):
-        done = self.run(argv)
-        if done.returncode != 0:
-            raise Failure(f"input {what}: {done.stdout}{done.stderr}")
+    def _input(self, *argv):
+        if (done := self.run(argv)).returncode != 0:
+            raise Failure(f"input {argv}: {done.stdout}{done.stderr}")
 
     def move(self, x, y):
-        self._input(["swaymsg", f"seat - cursor set {x} {y}"], (x, y))
+        self._input("swaymsg", f"seat - cursor set {x} {y}")
 
     def click(self, hold=0):
-        self._input(["swaymsg", "seat - cursor press button1"], "press")
+        self._input("swaymsg", "seat - cursor press button1")
         time.sleep(hold)
-        self._input(["swaymsg", "seat - cursor release button1"], "release")
+        self._input("swaymsg", "seat - cursor release button1")
 
     def key(self, name):
         *mods, key = name.split("+")
-        self._input(["wtype", *sum((["-M", m] for m in mods), []), *(["-k", key] if len(key) > 1
-                     else [key]), *sum((["-m", m] for m in mods), [])], name)
+        self._input("wtype", *sum((["-M", m] for m in mods), []),
+                    *(["-k", key] if len(key) > 1 else [key]), *sum((["-m", m] for m in mods), []))
 
     def paste(self):
         paste = self.run(["wl-paste", "--no-newline"], timeout=5)

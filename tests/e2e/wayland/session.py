@@ -24,6 +24,14 @@ TEST_USER = "hueloupe-test"
 MARKER = "HUELOUPE_E2E_SESSION"
 
 
+def read(path):
+    try:
+        with open(path, encoding="utf-8", errors="replace") as f:
+            return f.read()
+    except OSError:
+        return ""
+
+
 class Skip(Exception):
     """The machine lacks something the test needs."""
 
@@ -154,8 +162,7 @@ class Session:
     def log_tails(self, lines=15):
         text = []
         for name in sorted(os.listdir(self.logs)):
-            with open(os.path.join(self.logs, name), encoding="utf-8", errors="replace") as f:
-                tail = f.read().splitlines()[-lines:]
+            tail = read(os.path.join(self.logs, name)).splitlines()[-lines:]
             text += [f"--- {name}", *tail] if tail else []
         return "\n".join(text)
 
@@ -168,8 +175,7 @@ class PortalPicks:
         self.path, self.seen = path, 0  # how many blocks have been looked at
 
     def blocks(self):
-        with open(self.path, encoding="utf-8", errors="replace") as f:
-            return re.split(r"\n(?=\S)", f.read().rstrip("\n"))
+        return re.split(r"\n(?=\S)", read(self.path).rstrip("\n"))
 
     def next(self, member, timeout):
         """The next block of a member (a Response once its results are all there), or None."""
@@ -219,19 +225,11 @@ class App:
         return self.desktop.start("hueloupe", [self.desktop.binary, *args], self.env, **kwargs)
 
     def setting(self, key):
-        try:
-            with open(os.path.join(self.config, "hueloupe", "hueloupe.conf"), encoding="utf-8") as f:
-                match = re.search(rf"^{key}=(.*)$", f.read(), re.M)
-        except OSError:
-            return None
+        match = re.search(rf"^{key}=(.*)$", read(f"{self.config}/hueloupe/hueloupe.conf"), re.M)
         return match[1].strip('"') if match else None
 
     def logged(self):
-        try:
-            with open(self.log, "rb") as f:
-                return f.read().decode(errors="replace")
-        except OSError:
-            return ""
+        return read(self.log)
 
     def loupe_shown(self, mark):
         """When (seconds since the epoch) a full-screen active window was first configured after
