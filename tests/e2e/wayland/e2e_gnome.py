@@ -123,14 +123,12 @@ class Gnome(Session):
         self.move(SIZE[0] // 2, SIZE[1] // 2)
         self.key("shift")
         self.watch_portal()
-        window = self.start("colour-window", [self.colour_window, COLOUR, "0", "0", "400", "300"],
-                            dict(self.env, QT_QPA_PLATFORM="wayland"))
+        window = self.start("colour-window", [self.colour_window, COLOUR, "400", "300"], self.env)
         wait_for(f"a {COLOUR} window on the screen", lambda: window.poll() is None and self.pairs())
 
     def _start_bus(self, kind, services):
-        path = os.path.join(self.runtime, f"{kind}_bus")
-        config = self.write(f"{kind}-bus.conf", BUS_CONFIG.format(type=kind, path=path,
-                                                                  services=services))
+        config = self.write(f"{kind}-bus.conf", BUS_CONFIG.format(
+            type=kind, path=f"{self.runtime}/{kind}_bus", services=services))
         bus = self.start(f"{kind}-bus", ["dbus-daemon", f"--config-file={config}", "--nofork",
                                          "--nopidfile", "--print-address"], self.env,
                          stdout=subprocess.PIPE, text=True)
@@ -180,9 +178,7 @@ class Gnome(Session):
                           "org.gnome.Shell.Screenshot", "Screenshot", (False, False, path))
         if not reply or not reply[0]:
             raise Failure(f"the shell took no screenshot: {self.bus_error}")
-        picture = GdkPixbuf.Pixbuf.new_from_file(reply[1])
-        os.remove(reply[1])
-        return picture
+        return GdkPixbuf.Pixbuf.new_from_file(reply[1])
 
     def find(self, colour, picture=None, wide=1):
         """The (x, y, width, height) of the topmost band of a "#rrggbb" colour on the screen at
@@ -219,7 +215,7 @@ class Gnome(Session):
         edge = (x + width - 1, y + height // 2)
         at = edge[1] * picture.get_rowstride() + (edge[0] + 1) * picture.get_n_channels()
         if "#" + picture.get_pixels()[at:at + 3].hex() != BACKGROUND:
-            raise Failure(f"the window at {x},{y} {width}x{height} has no bare desktop to its right")
+            raise Failure(f"the window at {x},{y} {width}x{height} has no desktop to its right")
         return [(edge, COLOUR, BACKGROUND, 1)]
 
     def inside(self, colour):
@@ -227,8 +223,7 @@ class Gnome(Session):
         return x + width // 2, y
 
     def picker_target(self):
-        x, y, width, height = self.find(COLOUR)
-        return (x + width // 2, y + height // 2), COLOUR
+        return self.inside(COLOUR), COLOUR
 
     def well(self, pid):
         x, y, width, height = wait_for("the colour well", lambda: self.find(WELL))
@@ -250,5 +245,5 @@ class Gnome(Session):
 if __name__ == "__main__":
     missing = [tool for tool in ("gnome-shell", "dbus-daemon", "dbus-monitor")
                if not shutil.which(tool)]
-    sys.exit(main(Gnome, (one_shot, portal_picker, well), missing + [path for path in (PORTAL, PORTAL_GNOME)
-                                           if not os.access(path, os.X_OK)]))
+    missing += [path for path in (PORTAL, PORTAL_GNOME) if not os.access(path, os.X_OK)]
+    sys.exit(main(Gnome, (one_shot, portal_picker, well), missing))

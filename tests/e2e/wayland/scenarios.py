@@ -33,12 +33,8 @@ def loupe_pick(desktop, app, pid, opener, *steps):
     how long they took, then takes the steps."""
     desktop.ready(pid)
     mark = len(app.logged()) if opener else app.mark
-    for _ in range(5 if opener else 1):
-        act(desktop, *opener)
-        called = desktop.picks.call("Screenshot", 1 if opener else 10)
-        if called:
-            break
-    else:
+    if not (called := poll(lambda: act(desktop, *opener) or desktop.picks.call(
+            "Screenshot", 1 if opener else 10), 4, 0)):
         raise Failure("no Screenshot call on the portal")
     answer = desktop.picks.response(10)
     if not answer or answer[0] != 0 or not answer[2]:

@@ -3,6 +3,7 @@
 compositors refuse root), every process of it marked in its environment so that closing ends only
 those, services the bus started included; the portal's calls as a bus monitor shows them; the app
 with a settings folder of its own; and the run of a desktop's cases."""
+import contextlib
 import ctypes
 import os
 import pwd
@@ -65,8 +66,9 @@ class Session:
         self.logs, self.bin = self.make_dir("logs"), self.make_dir("bin")
         self.binary, self.colour_window = self.install(binary), self.install(colour_window)
         self.env = {"PATH": "/usr/local/bin:/usr/bin:/bin", "HOME": self.home, "LANG": "C.UTF-8",
-                    "XDG_RUNTIME_DIR": self.runtime, MARKER: self.marker}
-        self.env.update((k, v) for k, v in os.environ.items() if k.endswith("SAN_OPTIONS"))
+                    "XDG_RUNTIME_DIR": self.runtime, "QT_QPA_PLATFORM": "wayland",
+                    MARKER: self.marker, **{k: v for k, v in os.environ.items() if k[-11:] ==
+                                            "SAN_OPTIONS"}}
 
     def make_dir(self, name, mode=0o755):
         path = self.dir
@@ -122,21 +124,13 @@ class Session:
         """Ends every process of the session, services the bus started included, and reaps them."""
         for sig in (signal.SIGTERM, signal.SIGKILL):
             for pid in self.marked():
-                try:
+                with contextlib.suppress(ProcessLookupError):
                     os.kill(pid, sig)
-                except ProcessLookupError:
-                    pass
             if poll(lambda: not self.marked(), 3):
                 break
-
-        def reaped_all():  # orphans that ended are our children too
-            try:
-                while os.waitpid(-1, os.WNOHANG)[0] != 0:
-                    pass
-            except ChildProcessError:
-                return True
-            return False
-        poll(reaped_all, 2)
+        with contextlib.suppress(ChildProcessError):  # orphans that ended are our children too
+            while os.waitpid(-1, os.WNOHANG)[0]:
+                pass
         if self.marked():
             raise Failure(f"processes left behind: {self.marked()}")
 
@@ -217,7 +211,7 @@ class App:
     def __init__(self, desktop, name, **env):
         self.desktop, self.config = desktop, desktop.make_dir(f"config-{name}")
         self.log = os.path.join(desktop.logs, "hueloupe.log")
-        self.env = dict(desktop.env, XDG_CONFIG_HOME=self.config, QT_QPA_PLATFORM="wayland",
+        self.env = dict(desktop.env, XDG_CONFIG_HOME=self.config,
                         QT_WAYLAND_DISABLE_WINDOWDECORATION="1", QT_LOGGING_RULES=
                         "qt.qpa.wayland=true", QT_MESSAGE_PATTERN="%{time boot} %{message}", **env)
 
