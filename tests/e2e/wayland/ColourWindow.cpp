@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // A plain window of one known colour, for the end-to-end tests to pick from.
-// Usage: colour_window '#RRGGBB' X Y WIDTH HEIGHT
+// Usage: colour_window '#RRGGBB' WIDTH HEIGHT
 #include <QApplication>
 #include <QColor>
 #include <QPalette>
@@ -8,17 +8,16 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 6) {
+    if (argc != 4) {
         return 2;
     }
     QWidget window;
-    window.setWindowTitle("colour window");
     window.setWindowFlag(Qt::FramelessWindowHint);
     QPalette palette;
     palette.setColor(QPalette::Window, QColor(QString::fromLatin1(argv[1])));
     window.setPalette(palette);
     window.setAutoFillBackground(true);
-    window.setGeometry(atoi(argv[2]), atoi(argv[3]), atoi(argv[4]), atoi(argv[5]));
+    window.resize(atoi(argv[2]), atoi(argv[3]));
     window.show();
     return app.exec();
 }

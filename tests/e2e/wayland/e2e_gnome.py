@@ -1,194 +1,249 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Hueloupe picks on a private GNOME Shell desktop on Wayland (gnome_desktop.py): with its loupe
-over the portal's Screenshot (never PickColor), whose file must not outlive the pick, `--pick` plus
-an arrow key and a press in the colour well give the exact pixel; so does --pick forced onto the
-portal's picker. Prints how long the loupe takes to show.
+"""The picks of scenarios.py on a private headless GNOME Shell on Wayland: a system bus with a
+login manager stand-in, a session bus, the shell with one virtual monitor, the portal with its
+GNOME backend, screenshots granted to unsandboxed apps, input through the compositor's remote
+desktop session, and the screen as the shell's own screenshots show it. One window of a known
+colour stands beside the bare desktop. The harness talks to both buses, whose configurations let
+the root harness in.
 
 Usage: e2e_gnome.py HUELOUPE COLOUR_WINDOW
-Exits 0 when it passed, 1 on a failure, 77 (skipped) when GNOME Shell or the portal is missing.
 """
 import os
-import re
+import shutil
 import subprocess
 import sys
 import time
-import traceback
 
-sys.dont_write_bytecode = True
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(1, os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-from waiting import SKIPPED, Failure, poll, wait_for  # noqa: E402
+from session import Session, main  # noqa: E402
+from waiting import SKIPPED, Failure, Lines, wait_for  # noqa: E402
+
 try:
-    import gi  # noqa: F401 - PyGObject: D-Bus and images for the harness
-except ImportError:
+    import gi
+    gi.require_version("GdkPixbuf", "2.0")
+    from gi.repository import GdkPixbuf, Gio, GLib
+except (ImportError, ValueError):
     print("skipped: PyGObject (python3-gi) is missing; install debian-packages.txt")
     sys.exit(SKIPPED)
-from gnome_desktop import BACKGROUND, GnomeDesktop, missing_tools, pixel  # noqa: E402
-from desktop import Skip  # noqa: E402
-from e2e_wayland import Hueloupe  # noqa: E402
-from gi.repository import Gio  # noqa: E402
+from scenarios import one_shot, portal_picker, well  # noqa: E402
 
-COLOUR = "#c83c1e"
+SIZE = (1280, 800)
+DISPLAY = "hueloupe-wayland"  # the compositor's socket, named before anything starts
+PORTAL, PORTAL_GNOME = "/usr/libexec/xdg-desktop-portal", "/usr/libexec/xdg-desktop-portal-gnome"
+BACKGROUND, COLOUR = "#3366cc", "#c83c1e"
 WELL = "#fee98d"  # the colour well's colour at a first launch
 FACE = "#141414"  # the strip under the loupe's face that names the colour
-RIGHT = 0xff53
-# The portal's calls and Responses, as a bus monitor prints them: a header line with the
-# wall-clock time, then the arguments indented.
-BUS_RULES = ["type='method_call',interface='org.freedesktop.portal.Screenshot'",
-             "type='signal',interface='org.freedesktop.portal.Request',member='Response'"]
+KEYSYMS = {"Right": 0xff53, "Left": 0xff51, "Return": 0xff0d, "Escape": 0xff1b, "shift": 0xffe1,
+           "ctrl": 0xffe3}
+
+BUS_CONFIG = """<busconfig><type>{type}</type><listen>unix:path={path}</listen>
+<auth>EXTERNAL</auth>{services}<policy context="default"><allow user="*"/>
+<allow send_destination="*" eavesdrop="true"/><allow eavesdrop="true"/><allow own="*"/></policy>
+</busconfig>"""
+
+# No animations (the overview and windows appear at once), no hot corner (the pointer goes to
+# the top left corner before each move), no blanking, a plain background.
+SETTINGS = f"""\
+[org/gnome/desktop/interface]
+enable-animations=false
+enable-hot-corners=false
+[org/gnome/desktop/session]
+idle-delay=uint32 0
+[org/gnome/desktop/screensaver]
+lock-enabled=false
+[org/gnome/desktop/background]
+picture-options='none'
+primary-color='{BACKGROUND}'
+color-shading-type='solid'
+"""
 
 
-def read(path):
-    try:
-        with open(path, "rb") as f:
-            return f.read().decode(errors="replace")
-    except OSError:
-        return ""
+class Gnome(Session):
+    refuse_screenshots = paste = None
 
+    def open(self):
+        self.write(f"{self.make_dir('config/glib-2.0/settings')}/keyfile", SETTINGS)
+        # Without a display manager the shell cannot lock; it says so once, in a banner.
+        self.write(f"{self.make_dir('home/.local/share/gnome-shell')}/lock-warning-shown", "")
+        self.env.update(WAYLAND_DISPLAY=DISPLAY, XDG_SESSION_TYPE="wayland",
+                        XDG_CURRENT_DESKTOP="GNOME", XDG_SESSION_DESKTOP="gnome",
+                        XDG_SESSION_ID="hueloupe", XDG_CONFIG_HOME=f"{self.dir}/config",
+                        GSETTINGS_BACKEND="keyfile", NO_AT_BRIDGE="1", GTK_A11Y="none")
+        self.env["DBUS_SYSTEM_BUS_ADDRESS"] = self._start_bus("system", "")
+        standin = os.path.join(os.path.dirname(os.path.abspath(__file__)), "login_standin.py")
+        login = self.start("login1", [sys.executable, self.install(standin)], self.env,
+                           stdout=subprocess.PIPE, text=True)
+        if Lines(login.stdout).next("the login manager stand-in", 10) != "ready":
+            raise Failure("the login manager stand-in did not start")
+        self.bus = self.env["DBUS_SESSION_BUS_ADDRESS"] = self._start_bus(
+            "session", "<standard_session_servicedirs/>")
+        self.session = Gio.DBusConnection.new_for_address_sync(
+            self.bus, Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT
+            | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION, None, None)
+        shell = self.start("gnome-shell", ["gnome-shell", "--headless", "--wayland", "--no-x11",
+                                           "--wayland-display", DISPLAY, "--virtual-monitor",
+                                           "x".join(map(str, SIZE))], self.env)
 
-def portal_calls(path, mark):
-    """(member, time, the Response's uri) of each call and Response the monitor saw after mark."""
-    found = []
-    for block in re.split(r"\n(?=\S)", read(path)[mark:]):
-        header = re.match(r".* time=([\d.]+) .*member=(\w+)", block)
-        uri = re.search(r'string "uri"\s+variant\s+string "([^"]*)"', block)
-        if header:
-            found.append((header.group(2), float(header.group(1)), uri and uri.group(1)))
-    return found
+        def overview():
+            if shell.poll() is not None:
+                raise Failure(f"gnome-shell exited with status {shell.returncode}")
+            reply = self.call("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus."
+                              "Properties", "Get", ("org.gnome.Shell", "OverviewActive"), 2000)
+            return reply[0] if reply else None
+        # The session starts in the overview; leave it for the bare desktop.
+        wait_for("the shell's startup overview", overview, 30, 0.1)
+        self.call("org.gnome.Shell", "/org/gnome/Shell", "org.freedesktop.DBus.Properties",
+                  "Set", ("org.gnome.Shell", "OverviewActive", GLib.Variant("b", False)))
+        wait_for("the overview to close", lambda: overview() is False)
+        # The shell answers screenshot requests from a few well-known names only.
+        self.call("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+                  "RequestName", ("org.gnome.Screenshot", 4))
+        self.start("portal-gnome", [PORTAL_GNOME], self.env)
+        wait_for("the portal's GNOME backend", lambda: self.call(
+            "org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus",
+            "NameHasOwner", ("org.freedesktop.impl.portal.desktop.gnome",)) == (True,), 20)
+        self.start("portal", [PORTAL, "-r"], self.env)
+        wait_for("the portal's Screenshot interface", lambda: self.call(
+            "org.freedesktop.portal.Desktop", "/org/freedesktop/portal/desktop",
+            "org.freedesktop.DBus.Properties", "Get",
+            ("org.freedesktop.portal.Screenshot", "version"), 5000), 20, 0.2)
+        # What the first "Allow" in the portal's dialog stores for unsandboxed apps; without it a
+        # screenshot request waits on that dialog.
+        grant = GLib.Variant("(sbssas)", ("screenshot", True, "screenshot", "", ["yes"]))
+        if self.call("org.freedesktop.impl.portal.PermissionStore",
+                     "/org/freedesktop/impl/portal/PermissionStore",
+                     "org.freedesktop.impl.portal.PermissionStore", "SetPermission", grant) is None:
+            raise Failure(f"the permission store refused the screenshot grant: {self.bus_error}")
+        self.remote = self.call("org.gnome.Mutter.RemoteDesktop", "/org/gnome/Mutter/RemoteDesktop",
+                                "org.gnome.Mutter.RemoteDesktop", "CreateSession", ())[0]
+        self._notify("Start")
+        # The seat gains a pointer and a keyboard with the first event of each, which no window
+        # sees: the tests' first move and key are not spent on that.
+        self.move(SIZE[0] // 2, SIZE[1] // 2)
+        self.key("shift")
+        self.watch_portal()
+        window = self.start("colour-window", [self.colour_window, COLOUR, "400", "300"], self.env)
+        wait_for(f"a {COLOUR} window on the screen", lambda: window.poll() is None and self.pairs())
 
+    def _start_bus(self, kind, services):
+        config = self.write(f"{kind}-bus.conf", BUS_CONFIG.format(
+            type=kind, path=f"{self.runtime}/{kind}_bus", services=services))
+        bus = self.start(f"{kind}-bus", ["dbus-daemon", f"--config-file={config}", "--nofork",
+                                         "--nopidfile", "--print-address"], self.env,
+                         stdout=subprocess.PIPE, text=True)
+        return Lines(bus.stdout).next(f"the {kind} bus's address", 10)
 
-def hueloupe(desktop, binary, name, **env):
-    """The app, logging when the compositor configures its windows (see loupe_pick)."""
-    app = Hueloupe(desktop, binary, name)
-    app.env.update(QT_LOGGING_RULES="qt.qpa.wayland=true",
-                   QT_MESSAGE_PATTERN="%{time boot} %{message}", **env)
-    return app
-
-
-def printed(pick):
-    try:
-        out, _ = pick.communicate(timeout=10)
-    except subprocess.TimeoutExpired:
-        raise Failure("--pick still runs 10 s after the click") from None
-    if pick.returncode != 0:
-        raise Failure(f"--pick exited with status {pick.returncode}, printing {out!r}")
-    return out.strip()
-
-
-def loupe_pick(desktop, bus, start, pick, target, nudge=False):
-    """Starts a pick, waits for the loupe's face beside the pointer and picks the target (one
-    pixel to its right with an arrow key); checks that the portal's Screenshot served it and left
-    no file. The app logs when the compositor configures its windows: the first full-screen one
-    that is active is the loupe on the screen. No screenshot is taken until it is there."""
-    log = os.path.join(desktop.logs, "hueloupe.log")
-    log_mark, mark, started = len(read(log)), len(read(bus)), time.time()
-    process = start()
-    shown = poll(lambda: re.search(r"^ *([\d.]+) Applied pending xdg_toplevel configure event: "
-                                   r".*WindowFullScreen\|WindowActive", read(log)[log_mark:], re.M),
-                 15)
-    # The compositor tells a window where the pointer is once it moves.
-    wait_for("the loupe's face", lambda: desktop.move(*target) or desktop.find(FACE, wide=100),
-             15, 0)
-    if nudge:
-        desktop.key(RIGHT)
-    desktop.click()
-    picked = pick(process)
-    seen = portal_calls(bus, mark)
-    if [member for member, _, _ in seen] != ["Screenshot", "Response"] or not seen[1][2]:
-        raise Failure(f"the portal saw {seen}, not a Screenshot and its Response with a file")
-    folder = os.path.dirname(Gio.File.new_for_uri(seen[1][2]).get_path())
-    if [name for name in os.listdir(folder) if name.lower().endswith(".png")]:
-        raise Failure(f"screenshots left behind in {folder}: {os.listdir(folder)}")
-    shown = float(shown.group(1)) + time.time() - time.monotonic() if shown else float("nan")
-    print(f"    Screenshot called {(seen[0][1] - started) * 1000:.0f} ms after the start, answered"
-          f" {(seen[1][1] - seen[0][1]) * 1000:.0f} ms later; the loupe on the screen "
-          f"{(shown - seen[1][1]) * 1000:.0f} ms after that")
-    return picked
-
-
-def check(desktop, binary, colour_window):
-    bus = os.path.join(desktop.logs, "portal-calls.txt")
-    with open(bus, "w", encoding="utf-8") as out:
-        desktop.start("dbus-monitor", ["dbus-monitor", "--address", desktop.bus, *BUS_RULES],
-                      desktop.env, stdout=out)
-    wait_for("the bus monitor", lambda: "NameLost" in read(bus))
-    window = desktop.start("colour-window", [desktop.install(colour_window), COLOUR, "0", "0",
-                                             "400", "300"],
-                           dict(desktop.env, QT_QPA_PLATFORM="wayland"))
-    x, y, width, height = wait_for(f"a {COLOUR} window on the screen",
-                                   lambda: window.poll() is None and desktop.find(COLOUR))
-    edge = (x + width - 1, y + height // 2)  # its last column: the desktop is to its right
-    if pixel(desktop.screenshot(), edge[0] + 1, edge[1]) != BACKGROUND:
-        raise Failure(f"the window at {x},{y} {width}x{height} has no bare desktop to its right")
-
-    print("case: hueloupe --pick, the pointer on the window's edge, Right, a click")
-    app = hueloupe(desktop, binary, "pick")
-    picked = loupe_pick(desktop, bus, lambda: app.start("--pick", stdout=subprocess.PIPE,
-                                                        text=True), printed, edge, nudge=True)
-    if picked != BACKGROUND or app.setting("LastColor") != BACKGROUND:
-        raise Failure(f'--pick printed {picked!r}, "LastColor" is {app.setting("LastColor")}; '
-                      f"{BACKGROUND} was one pixel right of {edge}")
-
-    print("case: HUELOUPE_PICKER=portal hueloupe --pick: the portal's picker")
-    centre = (x + width // 2, y + height // 2)
-    app = hueloupe(desktop, binary, "portal", HUELOUPE_PICKER="portal")
-    mark, forced = len(read(bus)), app.start("--pick", stdout=subprocess.PIPE, text=True)
-    desktop.move(*centre)
-    # The portal's picker takes clicks some time after the call: click until it answers.
-    wait_for("the portal's picker to take a click",
-             lambda: forced.poll() is not None or desktop.click(), 15, 0.3)
-    picked, members = printed(forced), [member for member, _, _ in portal_calls(bus, mark)]
-    if picked != COLOUR or members[:1] != ["PickColor"]:
-        raise Failure(f"the portal's picker gave {picked!r} at {centre}, not {COLOUR}; the "
-                      f"portal saw {members}")
-
-    print("case: a press in the window's colour well, a click on the colour window")
-    app = hueloupe(desktop, binary, "window")
-    app.start()
-    well_x, well_y, well_width, well_height = wait_for("the colour well",
-                                                       lambda: desktop.find(WELL))
-    x, y, width, _ = desktop.find(COLOUR)  # the window may be partly covered now
-    desktop.move(well_x + well_width // 2, well_y + well_height // 3)
-    # Held: an inactive window starts the pick only after a while.
-    loupe_pick(desktop, bus, lambda: desktop.click(hold=0.5),
-               lambda _: wait_for(f'"LastColor" = {COLOUR}',
-                                  lambda: app.setting("LastColor") == COLOUR, 10),
-               (x + width // 2, y))
-
-
-def main():
-    missing = missing_tools()
-    if missing:
-        print(f"skipped: missing {', '.join(missing)}; install debian-packages.txt")
-        return SKIPPED
-    started = time.monotonic()
-    try:
-        desktop = GnomeDesktop()
-    except Skip as reason:
-        print(f"skipped: {reason}")
-        return SKIPPED
-    failed = False
-    try:
-        desktop.open()
-        print(f"desktop up in {time.monotonic() - started:.1f} s", flush=True)
-        check(desktop, *sys.argv[1:3])
-    except Exception as failure:  # noqa: BLE001 - any fault fails the test, after the clean-up
-        failed = True
-        if not isinstance(failure, Failure):
-            traceback.print_exc()
-        print(f"FAILED: {failure}\n{desktop.log_tails()}\nlogs kept in {desktop.logs}")
-    finally:
+    def call(self, destination, path, interface, method, args=None, timeout_ms=10000):
+        """The unpacked reply of a method call, or None after an error (kept in bus_error)."""
+        if isinstance(args, tuple):
+            args = GLib.Variant("(" + "".join({bool: "b", str: "s", int: "u", float: "d",
+                                               GLib.Variant: "v"}[type(a)] for a in args) + ")",
+                                args)
         try:
-            desktop.close()
-        except Failure as failure:
-            failed = True
-            print(f"FAILED: {failure}")
-    if not failed:
-        desktop.remove()
-    print(f"took {time.monotonic() - started:.1f} s")
-    return 1 if failed else 0
+            return self.session.call_sync(destination, path, interface, method, args, None,
+                                          Gio.DBusCallFlags.NONE, timeout_ms, None).unpack()
+        except GLib.Error as error:
+            self.bus_error = error.message
+            return None
+
+    def _notify(self, method, *args):
+        """Input, as the compositor's remote desktop session takes it."""
+        types = {"NotifyPointerMotionRelative": "(dd)", "NotifyPointerButton": "(ib)",
+                 "NotifyKeyboardKeysym": "(ub)"}
+        if self.call("org.gnome.Mutter.RemoteDesktop", self.remote,
+                     "org.gnome.Mutter.RemoteDesktop.Session", method,
+                     args and GLib.Variant(types[method], args) or None) is None:
+            raise Failure(f"remote desktop {method}{args}: {self.bus_error}")
+
+    def move(self, x, y):
+        """To the top left corner first, then to the logical position."""
+        self._notify("NotifyPointerMotionRelative", -4.0 * SIZE[0], -4.0 * SIZE[1])
+        self._notify("NotifyPointerMotionRelative", float(x), float(y))
+
+    def click(self, hold=0):
+        self._notify("NotifyPointerButton", 0x110, True)  # BTN_LEFT
+        time.sleep(hold)
+        self._notify("NotifyPointerButton", 0x110, False)
+
+    def key(self, name):
+        keysyms = [KEYSYMS.get(k, ord(k[0])) for k in name.split("+")]
+        for keysym, down in [(k, True) for k in keysyms] + [(k, False) for k in keysyms[::-1]]:
+            self._notify("NotifyKeyboardKeysym", keysym, down)
+
+    def screenshot(self):
+        """The whole screen as the shell sees it: a GdkPixbuf."""
+        path = os.path.join(self.dir, f"shot-{time.monotonic_ns()}.png")
+        reply = self.call("org.gnome.Shell.Screenshot", "/org/gnome/Shell/Screenshot",
+                          "org.gnome.Shell.Screenshot", "Screenshot", (False, False, path))
+        if not reply or not reply[0]:
+            raise Failure(f"the shell took no screenshot: {self.bus_error}")
+        return GdkPixbuf.Pixbuf.new_from_file(reply[1])
+
+    def find(self, colour, picture=None, wide=1):
+        """The (x, y, width, height) of the topmost band of a "#rrggbb" colour on the screen at
+        least `wide` pixels wide, or None."""
+        picture = picture or self.screenshot()
+        width, height = picture.get_width(), picture.get_height()
+        pixels, stride, n = picture.get_pixels(), picture.get_rowstride(), picture.get_n_channels()
+        want, start = bytes.fromhex(colour[1:]), 0
+
+        def same(x, y):
+            return pixels[y * stride + x * n:y * stride + x * n + 3] == want
+        while (at := pixels.find(want, start)) >= 0:
+            start = at + 1
+            y, x = divmod(at, stride)
+            if x % n or x // n >= width:
+                continue
+            x //= n
+            right = next((w for w in range(x, width) if not same(w, y)), width)
+            if right - x >= wide:
+                bottom = next((h for h in range(y, height) if not same(x, h)), height)
+                return x, y, right - x, bottom - y
+            start = y * stride + right * n
+        return None
+
+    # The desktop as the scenarios see it.
+
+    def pairs(self):
+        """The colour window's last column and the bare desktop to its right, or None."""
+        picture = self.screenshot()
+        found = self.find(COLOUR, picture)
+        if not found:
+            return None
+        x, y, width, height = found
+        edge = (x + width - 1, y + height // 2)
+        at = edge[1] * picture.get_rowstride() + (edge[0] + 1) * picture.get_n_channels()
+        if "#" + picture.get_pixels()[at:at + 3].hex() != BACKGROUND:
+            raise Failure(f"the window at {x},{y} {width}x{height} has no desktop to its right")
+        return [(edge, COLOUR, BACKGROUND, 1)]
+
+    def inside(self, colour):
+        x, y, width, _ = self.find(colour)  # the window may be partly covered
+        return x + width // 2, y
+
+    def picker_target(self):
+        return self.inside(COLOUR), COLOUR
+
+    def well(self, pid):
+        x, y, width, height = wait_for("the colour well", lambda: self.find(WELL))
+        return x + width // 2, y + height // 3
+
+    ready = focus = lambda self, pid: None
+
+    def loupe_up(self, pid, target):
+        # The compositor tells a window where the pointer is once it moves.
+        wait_for("the loupe's face", lambda: self.move(*target or (SIZE[0] // 2, SIZE[1] // 2))
+                 or self.find(FACE, wide=100), 15, 0)
+
+    def close(self):
+        if getattr(self, "session", None):
+            self.session.close_sync(None)
+        super().close()
 
 
 if __name__ == "__main__":
-    sys.exit(main())
+    missing = [tool for tool in ("gnome-shell", "dbus-daemon", "dbus-monitor")
+               if not shutil.which(tool)]
+    missing += [path for path in (PORTAL, PORTAL_GNOME) if not os.access(path, os.X_OK)]
+    sys.exit(main(Gnome, (one_shot, portal_picker, well), missing))

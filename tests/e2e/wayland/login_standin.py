@@ -38,7 +38,7 @@ INTERFACES = Gio.DBusNodeInfo.new_for_xml(f"""<node>
 </interface>
 <interface name="org.freedesktop.login1.User">{readable(USER_PROPERTIES)}</interface>
 </node>""").interfaces
-inhibitors = []  # the write ends, kept open for the life of the stand-in
+inhibitors = []  # their pipes, the write ends kept open for the life of the stand-in
 
 
 def call(connection, sender, path, interface, method, args, invocation):
@@ -47,14 +47,11 @@ def call(connection, sender, path, interface, method, args, invocation):
                "ListSessions": ("(a(susso))", ([(SESSION_ID, os.getuid(), "", "seat0", SESSION)],)),
                "CanSuspend": ("(s)", ("na",)), "CanRebootToBootLoaderMenu": ("(s)", ("na",))}
     if method == "Inhibit":
-        read, write = os.pipe()
-        inhibitors.append(write)
-        fds = Gio.UnixFDList.new_from_array([read])
+        inhibitors.append(os.pipe())
+        fds = Gio.UnixFDList.new_from_array([inhibitors[-1][0]])
         invocation.return_value_with_unix_fd_list(GLib.Variant("(h)", (0,)), fds)
-    elif method in answers:
-        invocation.return_value(GLib.Variant(*answers[method]))
     else:
-        invocation.return_value(None)
+        invocation.return_value(GLib.Variant(*answers[method]) if method in answers else None)
 
 
 def properties(table):

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// Gives a wlroots compositor's seat a pointer for as long as this runs: a headless compositor has
-// no input devices, and a client asks for pointer events only from a seat that has a pointer.
-// The compositor itself moves and clicks (swaymsg seat - cursor ...). Prints "ready" once the
-// seat has the pointer, then waits for the end of its standard input; exits with status 1 when
-// the compositor lacks the virtual-pointer interface.
+// Gives a headless wlroots compositor's seat a pointer, which it moves and clicks itself: a client
+// asks for pointer events only from a seat with one. Prints "ready" once the seat has it and keeps
+// it until standard input ends; exits 1 when the compositor offers no virtual pointer.
 #include <stdio.h>
 #include <string.h>
 #include <unistd.h>
@@ -28,9 +26,7 @@ static void added(void* data, struct wl_registry* registry, uint32_t name, const
 }
 
 static void removed(void* data, struct wl_registry* registry, uint32_t name) {
-    (void)data;
-    (void)registry;
-    (void)name;
+    (void)data, (void)registry, (void)name;
 }
 
 static const struct wl_registry_listener listener = {added, removed};
