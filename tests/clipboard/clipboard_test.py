@@ -1,13 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Copied text outlives the process that copied it, on a private Xvfb.
-
-Usage: clipboard_test.py CLIPBOARD_PROBE
-Without a clipboard manager a detached helper serves the text until another program takes the
-clipboard, on the display Qt was given; with one, no helper runs;
-without either the user is told. Processes are told apart by a
-mark in their environment, which the helper inherits.
-"""
+"""Copied text outlives the process that copied it, on a private Xvfb."""
 import os
 import subprocess
 import sys
@@ -50,8 +43,7 @@ def paste():
 
 
 def copy(probe, *args, drop=(), **env):
-    """Runs the probe to its end, without the variables to drop; its output is read to the end
-    too, so a helper that held our streams would hang this call."""
+    """Runs the probe to its end, without the variables to drop."""
     mark = uuid.uuid4().hex
     env = {k: v for k, v in dict(os.environ, HUELOUPE_TEST_MARK=mark, **env).items()
            if k not in drop}

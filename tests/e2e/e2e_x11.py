@@ -1,8 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""End-to-end scenarios of the real binary on private X servers, driven through XTEST: each step
-checks what a user sees (pixels) or gets (output, clipboard, settings). Usage: e2e_x11.py GROUP
-HUELOUPE, with GROUP one of window, pick, two_heads."""
+"""End-to-end scenarios of the real binary on private X servers, driven through XTEST."""
 import contextlib
 import os
 import signal
@@ -198,8 +196,7 @@ HEAD_WINDOWS = (  # colour, window, where to pick
 
 
 def two_heads(s):
-    """Xephyr inside Xvfb with two Xinerama heads. Its RandR names only the first, so Qt sees one
-    screen; at each scale the loupe must show the colour on the pointer's head."""
+    """Xephyr inside Xvfb with two Xinerama heads."""
     s.server("Xvfb", "-screen", "0", "2400x900x24")
     s.server("Xephyr", "+xinerama", "-screen", "1280x800", "-screen", "1024x768")
     s.colour_windows({colour: rect for colour, rect, _ in HEAD_WINDOWS})

@@ -1,12 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""The picks of scenarios.py on a private headless sway with two outputs side by side, the second
-at scale 2, PipeWire, and the desktop portal with its wlroots backend on a session bus. On each
-output two windows of known colours stand edge to edge. The compositor moves and clicks, wtype
-types, and virtual_pointer gives the seat a pointer.
-
-Usage: e2e_wayland.py HUELOUPE COLOUR_WINDOW VIRTUAL_POINTER
-"""
+"""The picks of scenarios.py on a private headless sway: two outputs, the second at scale 2."""
 import json
 import os
 import re
@@ -123,9 +117,7 @@ class Sway(Session):
         self.show_colour_windows()
 
     def _wait_for_portal(self):
-        """Pings the wlroots backend until it answers (a message that reaches it while it starts
-        up can wait unread until the next one, and the front end's first call to it would hang
-        for its whole timeout), then waits for the portal's Screenshot with PickColor."""
+        """Pings the wlroots backend (a first message may sit unread), then awaits the portal."""
         def call(destination, path, method, *args, timeout=1):
             answer = self.run(["dbus-send", f"--bus={self.bus}", "--print-reply", f"--dest="
                                f"{destination}", f"--reply-timeout={timeout * 1000}", path,
@@ -218,8 +210,7 @@ class Sway(Session):
         return sorted(rect(w) for w in self.windows_of(pid) if w.get("fullscreen_mode"))
 
     def ready(self, pid):
-        """A click before a new window takes input goes nowhere, and a screenshot taken while the
-        last loupe is still on the screen would show it."""
+        """Waits for the last loupe to go and for new windows to take input."""
         wait_for("the last loupe to go", lambda: not self.loupe(pid), 5)
         time.sleep(SETTLE)
 
