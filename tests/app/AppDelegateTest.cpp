@@ -74,8 +74,6 @@ private slots:
         const QString c = keys::kLastColor, f = keys::kLastFormatter;
         QTest::newRow("not a colour") << QVariantMap{{c, "nonsense"}} << kWellInitial
                                       << "#00b5ff | hsla(198, 100%, 50%, 1.0) | 0 | #00b5ff";
-        QTest::newRow("by hand") << QVariantMap{{c, "lime"}} << rgb255(0, 255, 0)
-                                 << "#00ff00 | hsla(120, 100%, 50%, 1.0) | 0 | #00ff00";
         QTest::newRow("a label") << QVariantMap{{f, "NSColor (Swift)"}} << kFirstLaunch
                                  << kFirstMenu + " | 0 | #fee98d";
     }
