@@ -38,12 +38,8 @@ def test_account():
     """Ours, or under root the test user, made when missing."""
     if os.geteuid() != 0:
         return pwd.getpwuid(os.geteuid())
-    try:
-        return pwd.getpwnam(TEST_USER)
-    except KeyError:
-        made = subprocess.run(["useradd", "--system", "--user-group", "--no-create-home",
-                               "--shell", "/usr/sbin/nologin", TEST_USER], capture_output=True,
-                              text=True)
+    made = subprocess.run(["useradd", "--system", "--user-group", "--no-create-home", "--shell",
+                           "/usr/sbin/nologin", TEST_USER], capture_output=True, text=True)
     try:
         return pwd.getpwnam(TEST_USER)
     except KeyError:
@@ -142,9 +138,8 @@ class Session:
                     comm, state = re.fullmatch(r"\d+ \((.*)\) (\S).*", f.read().strip()).groups()
             except (OSError, AttributeError):
                 continue  # gone, or not ours
-            if f"{MARKER}={self.marker}".encode() in environ and state != "Z" and name in (None,
-                                                                                           comm):
-                found.append(int(pid))
+            mine = f"{MARKER}={self.marker}".encode() in environ and state != "Z"
+            found += [int(pid)] if mine and name in (None, comm) else []
         return found
 
     def keep_evidence(self):
