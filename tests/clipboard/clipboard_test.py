@@ -4,21 +4,11 @@
 import os
 import subprocess
 import sys
-import time
 import uuid
 
-
-class Failure(Exception):
-    pass
-
-
-def wait_for(what, predicate, timeout=8.0):
-    deadline = time.monotonic() + timeout
-    while not (value := predicate()):
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.02)
-    return value
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from waiting import Failure, wait_for  # noqa: E402
 
 
 def marked(mark):
