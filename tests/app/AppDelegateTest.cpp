@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
+#include <tuple>
 
 #include "AppDelegate.h"
 #include "ColorHistoryView.h"
@@ -67,29 +68,20 @@ class AppDelegateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void launchRestoresTheStoredChoices_data() {
-        QTest::addColumn<QVariantMap>("seeded");
-        QTest::addColumn<ColorValue>("well");
-        QTest::addColumn<QString>("menu");
-        const QString c = keys::kLastColor, f = keys::kLastFormatter;
-        QTest::newRow("not a colour") << QVariantMap{{c, "nonsense"}} << kWellInitial
-                                      << "#00b5ff | hsla(198, 100%, 50%, 1.0) | 0 | #00b5ff";
-        QTest::newRow("by hand") << QVariantMap{{c, "lime"}} << rgb255(0, 255, 0)
-                                 << "#00ff00 | hsla(120, 100%, 50%, 1.0) | 0 | #00ff00";
-        QTest::newRow("a label") << QVariantMap{{f, "NSColor (Swift)"}} << kFirstLaunch
-                                 << kFirstMenu + " | 0 | #fee98d";
-    }
-
-    // Nothing is written: unreadable text stays.
+    // Not a colour, and a label for a format. Nothing is written: unreadable text stays.
     void launchRestoresTheStoredChoices() {
-        QFETCH(QVariantMap, seeded);
-        QFETCH(ColorValue, well);
-        QFETCH(QString, menu);
-        const App app(seeded);
-        QCOMPARE(app.ui.colorWell->color(), well);
-        QVERIFY(app.panel.color() == well && app.ui.window->isVisible());
-        QCOMPARE(app.menu(), menu);
-        QCOMPARE(app.writes(), 0);
+        for (const auto& [seeded, well, menu] :
+             std::initializer_list<std::tuple<QVariantMap, ColorValue, QString>>{
+                 {{{keys::kLastColor, "nonsense"}}, kWellInitial,
+                  "#00b5ff | hsla(198, 100%, 50%, 1.0) | 0 | #00b5ff"},
+                 {{{keys::kLastFormatter, "NSColor (Swift)"}}, kFirstLaunch,
+                  kFirstMenu + " | 0 | #fee98d"}}) {
+            const App app(seeded);
+            QCOMPARE(app.ui.colorWell->color(), well);
+            QVERIFY(app.panel.color() == well && app.ui.window->isVisible());
+            QCOMPARE(app.menu(), menu);
+            QCOMPARE(app.writes(), 0);
+        }
     }
 
     // A colour set in the colour panel refreshes the well, menu and playground, stores

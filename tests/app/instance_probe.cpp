@@ -25,9 +25,8 @@ void say(const QString& line) {
 // Answers after a turn of the event loop: "FORMAT copy" or "FORMAT print", 1 for "cancel",
 // nothing for "drop", N and TEXT for "status N TEXT", N letters for "long N".
 void answerLater(const PickRequest& request, const PickReply& reply) {
-    if (request.format == u"drop") {
+    if (request.format == u"drop")
         return;
-    }
     QTimer::singleShot(0, [request, reply] {
         if (request.format.startsWith(u"status ")) {
             reply.answer(request.format.section(u' ', 1, 1).toInt(),
@@ -60,9 +59,8 @@ int main(int argc, char** argv) {
         const SingleInstance::Claim claim = instance.claim();
         constexpr const char* kNames[] = {"Claimed", "Taken", "NoBus"};
         say(QString::fromLatin1(kNames[int(claim)]));
-        if (claim != SingleInstance::Claim::Claimed) {
+        if (claim != SingleInstance::Claim::Claimed)
             return 0;
-        }
         QObject::connect(&instance, &SingleInstance::activateRequested,
                          [](const QString& token) { say(QStringLiteral("activated ") + token); });
         QObject::connect(&instance, &SingleInstance::pickActionRequested,
@@ -81,14 +79,12 @@ int main(int argc, char** argv) {
     }
     const LaunchOptions options = parseCommandLine(argc, argv).options;
     SingleInstance instance;
-    if (options.mode == LaunchOptions::Mode::Window &&
-        instance.claim() == SingleInstance::Claim::Claimed) {
-        say(QStringLiteral("claimed"));
-    } else if (const auto answer = tryHandOff(options)) {
-        say(QStringLiteral("answer %1 %2").arg(answer->status).arg(answer->text));
-    } else {
-        say(QStringLiteral("alone"));
-    }
+    const bool claimed = options.mode == LaunchOptions::Mode::Window &&
+                         instance.claim() == SingleInstance::Claim::Claimed;
+    const auto answer = claimed ? std::nullopt : tryHandOff(options);
+    say(claimed  ? QStringLiteral("claimed")
+        : answer ? QStringLiteral("answer %1 %2").arg(answer->status).arg(answer->text)
+                 : QStringLiteral("alone"));
     return 0;
 }
 

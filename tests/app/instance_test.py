@@ -1,13 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""One running instance, with real processes on a private session bus.
-
-Usage: instance_test.py INSTANCE_PROBE
-A second launch raises the first instead of starting, handing on its activation token; the
-desktop's own interface raises it or starts its pick action; a pick asked of the first gets the
-answer the first gives; an owner of the name that answers what no instance would, or does not
-answer, is no instance. (Without a bus, the end-to-end tests run a window and a pick alone.)
-"""
+"""One running instance, with real processes on a private session bus."""
 import os
 import selectors
 import signal

@@ -1,31 +1,14 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""Copied text outlives the process that copied it, on a private Xvfb.
-
-Usage: clipboard_test.py CLIPBOARD_PROBE
-Without a clipboard manager a detached helper serves the text until another program takes the
-clipboard, on the display Qt was given; with one, no helper runs;
-without either the user is told. Processes are told apart by a
-mark in their environment, which the helper inherits.
-"""
+"""Copied text outlives the process that copied it, on a private Xvfb."""
 import os
 import subprocess
 import sys
-import time
 import uuid
 
-
-class Failure(Exception):
-    pass
-
-
-def wait_for(what, predicate, timeout=8.0):
-    deadline = time.monotonic() + timeout
-    while not (value := predicate()):
-        if time.monotonic() > deadline:
-            raise Failure(f"timed out waiting for {what}")
-        time.sleep(0.02)
-    return value
+sys.dont_write_bytecode = True
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+from waiting import Failure, wait_for  # noqa: E402
 
 
 def marked(mark):
@@ -50,8 +33,7 @@ def paste():
 
 
 def copy(probe, *args, drop=(), **env):
-    """Runs the probe to its end, without the variables to drop; its output is read to the end
-    too, so a helper that held our streams would hang this call."""
+    """Runs the probe to its end, without the variables to drop."""
     mark = uuid.uuid4().hex
     env = {k: v for k, v in dict(os.environ, HUELOUPE_TEST_MARK=mark, **env).items()
            if k not in drop}

@@ -36,15 +36,12 @@ TEST(CssParsing, ReadsEachForm) {
         {{"hsl(120, 100%, 25%)", "hsl(120, 1, 0.25)", "hsla(120, 1, 0.25)"},
          ColorValue{0, 0.5, 0, 1}},
         {{"hsl(120, 50, 50%)", "lime"}, ColorValue{0, 1, 0, 1}},
-        {{"hsla(0, 100%, 50%, 0.5)"}, ColorValue{1, 0, 0, 0.5}},
         {{"hsl(240, 100%, 50%, 3)", "blue"}, ColorValue{0, 0, 1, 1}},
         {{"hsl(0, 0%, 150%)", "white"}, ColorValue{1, 1, 1, 1}},
         // Keywords: the whole lower-cased text (KELVIN SIGN lower-cases to k).
         {{"BLAC\u212A", "black"}, ColorValue{0, 0, 0, 1}},
         {{"AliceBlue", "ALICEBLUE"}, rgb255(240, 248, 255)},
         {{"gray", "grey"}, rgb255(128, 128, 128)},
-        {{"lightgoldenrodyellow"}, rgb255(250, 250, 210)},
-        {{"tomato", "TOMATO"}, rgb255(255, 99, 71)},
         {{"yellowgreen"}, rgb255(154, 205, 50)},  // the last keyword of the table
         {{"cadetblue"}, rgb255(95, 158, 160)},    // the longest run of hex digits: four
         // Nothing (more pattern edges in the differential test): signs, exponents, NO-BREAK

@@ -1,7 +1,5 @@
 # SPDX-License-Identifier: MIT
-"""The X11 end-to-end harness: private X servers, their pixels (XGetImage: no process per shot,
-so a poll catches a message shown under a second), a bus, the app with settings of its own, xclip,
-and the end of each process it started. A scenario is a generator yielding each step's name."""
+"""The X11 end-to-end harness."""
 import contextlib
 import ctypes
 import os
@@ -13,7 +11,7 @@ import subprocess
 import sys
 import tempfile
 
-from waiting import SKIPPED, Failure, missing_tools, wait_equal, wait_for
+from waiting import SKIPPED, Failure, wait_equal, wait_for
 
 DEVNULL, PIPE = subprocess.DEVNULL, subprocess.PIPE
 NO_BUS = "unix:path=/nonexistent/hueloupe-test-bus"  # without a bus each launch runs alone
@@ -39,8 +37,7 @@ def _open():
 
 
 class Screen:
-    """The root window's pixels in a rectangle (all by default) clipped to the screen, as more
-    would be a protocol error that ends the script."""
+    """The root window's pixels in a rectangle (all by default) clipped to the screen."""
 
     def __init__(self, rect=None):
         display = _open()
@@ -144,8 +141,7 @@ def finish(process, timeout=10):
 
 
 def loupe_at(pid, others, target, colour, release="click", scale=1.0, head=ANYWHERE):
-    """Waits for a process's loupe (windows not among the others) over the head, moves to the
-    target, waits for the face to show the colour there and picks it by a click or a release."""
+    """Waits for the loupe over the head, moves to the target, checks the colour, picks."""
     head = (0, 0, *Screen((0, 0, 0, 0)).size) if head == ANYWHERE else head
     wait_for(f"the loupe over {head}", lambda: [
         w for w in set(visible_windows(pid)) - set(others)
@@ -237,8 +233,7 @@ class Session:
         return line
 
     def server(self, *command):
-        """Starts an X server as DISPLAY. It does not reset when its last client leaves: a reset
-        refuses whoever connects meanwhile, say a window opened while a shot ends."""
+        """Starts an X server as DISPLAY."""
         os.environ["DISPLAY"] = ":" + self._told(*command, "-displayfd", "{}", "-nolisten", "tcp",
                                                  "-noreset")
 
@@ -248,8 +243,7 @@ class Session:
             "dbus-daemon", "--session", "--nofork", "--print-address={}")
 
     def colour_windows(self, windows):
-        """Maps plain windows of known colours, {"#rrggbb": (x, y, width, height)}: the server
-        paints them, and they last as long as this process."""
+        """Maps windows {"#rrggbb": (x, y, width, height)}, the server painting them."""
         display = _open()
         for colour, rect in windows.items():
             xlib.XMapWindow(display, xlib.XCreateSimpleWindow(
@@ -279,7 +273,7 @@ def main(groups):
         print(f"usage: {sys.argv[0]} {'|'.join(groups)} HUELOUPE")
         return 2
     tools, scenario = groups[sys.argv[1]]
-    missing = missing_tools(["Xvfb", "xdotool", "xclip", *tools])
+    missing = [t for t in ["Xvfb", "xdotool", "xclip", *tools] if not shutil.which(t)]
     if missing:
         print(f"skipped: missing {', '.join(missing)} (see debian-packages.txt)")
         return SKIPPED

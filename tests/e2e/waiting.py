@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: MIT
 """Waiting with a deadline, and skipping, for the end-to-end tests."""
 import queue
-import shutil
 import threading
 import time
 
@@ -10,10 +9,6 @@ SKIPPED = 77  # the exit status CTest counts as a skip (SKIP_RETURN_CODE)
 
 class Failure(Exception):
     pass
-
-
-def missing_tools(tools):
-    return [tool for tool in tools if not shutil.which(tool)]
 
 
 def poll(predicate, timeout, interval=0.05):

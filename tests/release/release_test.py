@@ -1,12 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""What a release ships beside the programs. Usage:
-  release_test.py version VERSION METAINFO CHANGELOG PROGRAM...: each names VERSION
-  release_test.py man PROGRAM PAGE: the page names every option --help names, renders cleanly
-  release_test.py formats HUELOUPE_CLI NAME...: `formats` lists the names, in their order
-  release_test.py bash|fish|zsh COMPLETION NAME...: each typed line offers what it should
-    (zsh's file is only syntax-checked; 77, skipped, without the shell or bash-completion)
-"""
+"""What a release ships beside the programs."""
 import os
 import re
 import shutil
@@ -41,8 +35,7 @@ def version(wanted, metainfo, changelog, *programs):
 
 
 def man(program, page):
-    """The options are the words of --help that start with - or --; with man-db the page is
-    rendered with warnings on, as lintian does."""
+    """The options are the words of --help that start with - or --."""
     help_text = run(program, "--help").stdout
     options = sorted(set(re.findall(r"(?<![\w-])(--?[A-Za-z][\w-]*)", help_text)))
     text = re.sub(r"\\f[BIRP]|\\f\(..|\\&", "", read(page)).replace("\\-", "-")

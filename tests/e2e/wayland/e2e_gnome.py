@@ -1,14 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""The picks of scenarios.py on a private headless GNOME Shell on Wayland: a system bus with a
-login manager stand-in, a session bus, the shell with one virtual monitor, the portal with its
-GNOME backend, screenshots granted to unsandboxed apps, input through the compositor's remote
-desktop session, and the screen as the shell's own screenshots show it. One window of a known
-colour stands beside the bare desktop. The harness talks to both buses, whose configurations let
-the root harness in.
-
-Usage: e2e_gnome.py HUELOUPE COLOUR_WINDOW
-"""
+"""The picks of scenarios.py on a private headless GNOME Shell on Wayland."""
 import os
 import shutil
 import subprocess
@@ -181,8 +173,7 @@ class Gnome(Session):
         return GdkPixbuf.Pixbuf.new_from_file(reply[1])
 
     def find(self, colour, picture=None, wide=1):
-        """The (x, y, width, height) of the topmost band of a "#rrggbb" colour on the screen at
-        least `wide` pixels wide, or None."""
+        """The (x, y, width, height) of the topmost band of a colour `wide` or wider, or None."""
         picture = picture or self.screenshot()
         width, height = picture.get_width(), picture.get_height()
         pixels, stride, n = picture.get_pixels(), picture.get_rowstride(), picture.get_n_channels()

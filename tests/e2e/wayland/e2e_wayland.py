@@ -1,12 +1,6 @@
 #!/usr/bin/env python3
 # SPDX-License-Identifier: MIT
-"""The picks of scenarios.py on a private headless sway with two outputs side by side, the second
-at scale 2, PipeWire, and the desktop portal with its wlroots backend on a session bus. On each
-output two windows of known colours stand edge to edge. The compositor moves and clicks, wtype
-types, and virtual_pointer gives the seat a pointer.
-
-Usage: e2e_wayland.py HUELOUPE COLOUR_WINDOW VIRTUAL_POINTER
-"""
+"""The picks of scenarios.py on a private headless sway: two outputs, the second at scale 2."""
 import json
 import os
 import re
@@ -28,11 +22,9 @@ APP_ID = "org.hueloupe.Hueloupe"
 SIDE = 100  # logical size of a colour window
 # Per output: where the left window of a pair goes (layout position), its colour and the right's.
 PAIRS = (((40, 480), "#c03020", "#20c040"), ((900, 100), "#3040d0", "#e0d020"))
-# Sway's tree shows a window's coming and going before the compositor draws it and routes the
-# input by it, which waits for the clients' next frames (at most 200 ms): this much longer.
+# Sway's tree runs up to 200 ms ahead of what is drawn and given input: this much longer.
 SETTLE = 0.3
 
-# Two outputs side by side, the second at scale 2: 800x600 logical, then 400x300 logical.
 # Floating windows keep their own size and leave the desktop around them to pick from.
 SWAY_CONFIG = """\
 xwayland disable
@@ -45,16 +37,14 @@ focus_follows_mouse no
 for_window [app_id=".*"] floating enable
 """
 
-# Stands in for grim in the portal's PATH: while the test refuses screenshots, a capture of the
-# whole desktop fails as one the compositor refused would; the colour picker's (-g) still works.
+# grim in the portal's PATH: refuses whole-desktop shots while the test says; -g still works.
 GRIM_STANDIN = """\
 #!/bin/sh
 [ -e "$HOME/refuse-screenshots" ] && [ "$1" != -g ] && exit 1
 PATH=${PATH#*:} exec grim "$@"
 """
 
-# Only what the screen-cast backend needs to start. No realtime module: it would wait on the
-# portal, which waits on PipeWire.
+# What the screen-cast backend needs; no realtime module (it would wait on the portal).
 PIPEWIRE_CONFIG = "context.properties = { core.daemon = true core.name = pipewire-0 }\n" \
     "context.spa-libs = { audio.convert.* = audioconvert/libspa-audioconvert " \
     "support.* = support/libspa-support }\ncontext.modules = [" + " ".join(
@@ -62,8 +52,7 @@ PIPEWIRE_CONFIG = "context.properties = { core.daemon = true core.name = pipewir
             "protocol-native", "metadata", "spa-node-factory", "client-node", "adapter",
             "link-factory", "access")) + "]\n"
 
-# Newer portal front ends choose backends through this file; older ones read the backends' own
-# UseIn lists, which name sway for the wlroots backend.
+# Newer portal front ends read this; older ones the backends' UseIn lists, which name sway.
 PORTALS_CONFIG = """\
 [preferred]
 default=gtk
@@ -123,9 +112,7 @@ class Sway(Session):
         self.show_colour_windows()
 
     def _wait_for_portal(self):
-        """Pings the wlroots backend until it answers (a message that reaches it while it starts
-        up can wait unread until the next one, and the front end's first call to it would hang
-        for its whole timeout), then waits for the portal's Screenshot with PickColor."""
+        """Pings the wlroots backend (a first message may sit unread), then awaits the portal."""
         def call(destination, path, method, *args, timeout=1):
             answer = self.run(["dbus-send", f"--bus={self.bus}", "--print-reply", f"--dest="
                                f"{destination}", f"--reply-timeout={timeout * 1000}", path,
@@ -218,8 +205,7 @@ class Sway(Session):
         return sorted(rect(w) for w in self.windows_of(pid) if w.get("fullscreen_mode"))
 
     def ready(self, pid):
-        """A click before a new window takes input goes nowhere, and a screenshot taken while the
-        last loupe is still on the screen would show it."""
+        """Waits for the last loupe to go and for new windows to take input."""
         wait_for("the last loupe to go", lambda: not self.loupe(pid), 5)
         time.sleep(SETTLE)
 

@@ -1,10 +1,5 @@
 # SPDX-License-Identifier: MIT
-"""The picks both Wayland desktops run. A desktop offers: pairs(), each (edge, left colour, right
-colour, scale) for two colours edge to edge, the edge being the left one's last logical pixel;
-inside(colour), a point on that colour's window; move(x, y), click(hold), key("[mod+]Name");
-well(pid), the main window's colour well; ready(pid) before a pick, loupe_up(pid, target) once the
-portal answered; focus(pid); picker_target(), a point for the portal's picker and the colour it
-must give (or None); paste and refuse_screenshots, or None where it has neither."""
+"""The picks both Wayland desktops run."""
 import os
 import subprocess
 import time
@@ -28,9 +23,7 @@ def act(desktop, *steps):
 
 
 def loupe_pick(desktop, app, pid, opener, *steps):
-    """Takes the opener's steps (for a pick the window starts) until the portal is asked for a
-    screenshot; checks its answer, the loupe on the screen and the screenshot's file gone, prints
-    how long they took, then takes the steps."""
+    """Takes the opener's steps until the portal is asked for a screenshot."""
     desktop.ready(pid)
     mark = len(app.logged()) if opener else app.mark
     if not (called := poll(lambda: act(desktop, *opener) or desktop.picks.call(

@@ -1,8 +1,5 @@
 # SPDX-License-Identifier: MIT
-"""What both Wayland desktops share: a private session that runs as a test user under root (the
-compositors refuse root), every process of it marked in its environment so that closing ends only
-those, services the bus started included; the portal's calls as a bus monitor shows them; the app
-with a settings folder of its own; and the run of a desktop's cases."""
+"""What both Wayland desktops share."""
 import contextlib
 import ctypes
 import os
@@ -41,12 +38,8 @@ def test_account():
     """Ours, or under root the test user, made when missing."""
     if os.geteuid() != 0:
         return pwd.getpwuid(os.geteuid())
-    try:
-        return pwd.getpwnam(TEST_USER)
-    except KeyError:
-        made = subprocess.run(["useradd", "--system", "--user-group", "--no-create-home",
-                               "--shell", "/usr/sbin/nologin", TEST_USER], capture_output=True,
-                              text=True)
+    made = subprocess.run(["useradd", "--system", "--user-group", "--no-create-home", "--shell",
+                           "/usr/sbin/nologin", TEST_USER], capture_output=True, text=True)
     try:
         return pwd.getpwnam(TEST_USER)
     except KeyError:
@@ -145,9 +138,8 @@ class Session:
                     comm, state = re.fullmatch(r"\d+ \((.*)\) (\S).*", f.read().strip()).groups()
             except (OSError, AttributeError):
                 continue  # gone, or not ours
-            if f"{MARKER}={self.marker}".encode() in environ and state != "Z" and name in (None,
-                                                                                           comm):
-                found.append(int(pid))
+            mine = f"{MARKER}={self.marker}".encode() in environ and state != "Z"
+            found += [int(pid)] if mine and name in (None, comm) else []
         return found
 
     def keep_evidence(self):
@@ -162,8 +154,7 @@ class Session:
 
 
 class PortalPicks:
-    """The portal's Screenshot and PickColor calls and its Responses, as a bus monitor writes them
-    to a file: a header line with the time and the member's name, then the arguments indented."""
+    """The portal's calls and Responses in the file a bus monitor writes."""
 
     def __init__(self, path):
         self.path, self.seen = path, 0  # how many blocks have been looked at
@@ -191,8 +182,7 @@ class PortalPicks:
         return sum(b.partition("\n")[0].endswith(f"member={method}") for b in self.blocks())
 
     def response(self, timeout):
-        """The next Response: (code, "#rrggbb" or None, file path or None, when the bus saw it),
-        or None when none came in time."""
+        """The next Response: (code, "#rrggbb", file path, bus time) or None."""
         block = self.next("Response", timeout)
         if not block:
             return None
@@ -205,8 +195,7 @@ class PortalPicks:
 
 
 class App:
-    """The app with a settings folder of its own, logging when the compositor configures its
-    windows (when the loupe shows)."""
+    """The app with settings of its own, logging when its windows are configured."""
 
     def __init__(self, desktop, name, **env):
         self.desktop, self.config = desktop, desktop.make_dir(f"config-{name}")
@@ -226,8 +215,7 @@ class App:
         return read(self.log)
 
     def loupe_shown(self, mark):
-        """When (seconds since the epoch) a full-screen active window was first configured after
-        the log's first MARK characters, or NaN."""
+        """When a full-screen active window was configured after log[:mark], or NaN."""
         shown = re.search(r"^ *([\d.]+) Applied pending xdg_toplevel configure event: .*"
                           r"WindowFullScreen\|WindowActive", self.logged()[mark:], re.M)
         return float(shown[1]) + time.time() - time.monotonic() if shown else float("nan")
