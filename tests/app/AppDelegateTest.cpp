@@ -8,14 +8,12 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTest>
-#include <tuple>
 
 #include "AppDelegate.h"
-#include "ColorHistoryView.h"
-#include "ColorPanel.h"
 #include "CopyPopUpButton.h"
 #include "FormatMenuItem.h"
 #include "InterfaceLoader.h"
+#include "ColorHistoryView.h"
 #include "LaunchedWindow.h"
 #include "MainWindow.h"
 #include "MessageOverlay.h"
@@ -31,8 +29,6 @@ ColorValue rgb255(int r, int g, int b) {
     return {r / 255.0, g / 255.0, b / 255.0, 1.0};
 }
 
-const ColorValue kFirstLaunch = rgb255(254, 233, 141);
-constexpr ColorValue kWellInitial{0.0, 0.7082, 1.0, 1.0};  // the well's own, before launch
 const QString kFirstMenu = "#fee98d | hsla(49, 98%, 77%, 1.0)";
 
 struct App : testing::LaunchedWindow {
@@ -68,22 +64,6 @@ class AppDelegateTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // Not a colour, and a label for a format. Nothing is written: unreadable text stays.
-    void launchRestoresTheStoredChoices() {
-        for (const auto& [seeded, well, menu] :
-             std::initializer_list<std::tuple<QVariantMap, ColorValue, QString>>{
-                 {{{keys::kLastColor, "nonsense"}}, kWellInitial,
-                  "#00b5ff | hsla(198, 100%, 50%, 1.0) | 0 | #00b5ff"},
-                 {{{keys::kLastFormatter, "NSColor (Swift)"}}, kFirstLaunch,
-                  kFirstMenu + " | 0 | #fee98d"}}) {
-            const App app(seeded);
-            QCOMPARE(app.ui.colorWell->color(), well);
-            QVERIFY(app.panel.color() == well && app.ui.window->isVisible());
-            QCOMPARE(app.menu(), menu);
-            QCOMPARE(app.writes(), 0);
-        }
-    }
-
     // A colour set in the colour panel refreshes the well, menu and playground, stores
     // "LastColor" in hex once, and leaves the title, history and clipboard.
     void panelColourTakesTheOneRoad() {

@@ -8,12 +8,8 @@
 
 #include "AppDelegate.h"
 #include "Clipboard.h"
-#include "ColorHistoryView.h"
 #include "CopyPopUpButton.h"
-#include "ColorHistory.h"
 #include "LaunchedWindow.h"
-#include "MainWindow.h"
-#include "ModernColorWell.h"
 #include "OneShotPick.h"
 #include "RequestedPicks.h"
 #include "SettingsKeys.h"

@@ -142,11 +142,4 @@ TEST(CliConvert, ReportsFailedReadsAndWrites) {
     }
 }
 
-// The help is the usage shown on standard error (status 2) when no command is given.
-TEST(CliCommands, UsageWithoutACommand) {
-    const Outcome help = run({"--help"});
-    EXPECT_EQ(help.status, 0);
-    expectOutcome(run({}), {2, "", help.out});
-}
-
 }  // namespace

@@ -9,8 +9,8 @@
 
 #include "DesktopCapture.h"
 #include "DesktopImage.h"
-#include "FrozenLoupePicker.h"
 #include "LoupeGeometry.h"
+#include "FrozenLoupePicker.h"
 #include "Monitors.h"
 #include "Scenario.h"
 

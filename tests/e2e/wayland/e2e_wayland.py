@@ -227,8 +227,6 @@ class Sway(Session):
     def keep_evidence(self):
         if "SWAYSOCK" in self.env:
             self.run(["grim", os.path.join(self.logs, "screen.png")])
-            with open(os.path.join(self.logs, "tree.json"), "w", encoding="utf-8") as f:
-                json.dump(self.sway("get_tree"), f, indent=1)
 
 
 if __name__ == "__main__":
