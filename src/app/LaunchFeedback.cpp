@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "WindowOrder.h"
+#include "X11Connection.h"
 
 namespace hueloupe {
 namespace {
@@ -70,11 +71,11 @@ void passTokenToNextWindow(const QString& activationToken) {
 }
 
 void endLaunchFeedback(const QString& activationToken) {
-    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (x11 == nullptr || x11->connection() == nullptr || activationToken.isEmpty()) {
+    xcb_connection_t* connection = x11Connection();
+    if (connection == nullptr || activationToken.isEmpty()) {
         return;
     }
-    sendStartupMessage(x11->connection(), "remove: ID=" + activationToken.toLatin1());
+    sendStartupMessage(connection, "remove: ID=" + activationToken.toLatin1());
 }
 
 }  // namespace hueloupe

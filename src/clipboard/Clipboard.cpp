@@ -8,9 +8,8 @@
 #include "ClipboardHandOff.h"
 
 namespace hueloupe {
-namespace {
 
-std::optional<QString> applicationClipboardText() {
+std::optional<QString> Clipboard::text() const {
     const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
     if (data == nullptr || !data->hasText()) {
         return std::nullopt;
@@ -18,23 +17,13 @@ std::optional<QString> applicationClipboardText() {
     return data->text();
 }
 
-}  // namespace
-
 QString SystemClipboard::setText(const QString& text) {
     QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
     return {};
 }
 
-std::optional<QString> SystemClipboard::text() const {
-    return applicationClipboardText();
-}
-
 QString LastingClipboard::setText(const QString& text) {
     return clipboardLossWarning(handOffClipboardText(text));
-}
-
-std::optional<QString> LastingClipboard::text() const {
-    return applicationClipboardText();
 }
 
 }  // namespace hueloupe

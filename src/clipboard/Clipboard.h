@@ -14,15 +14,14 @@ public:
     // Puts text on the clipboard. Returns a warning, one line, when nothing will keep the text
     // once this process has ended; empty otherwise.
     virtual QString setText(const QString& text) = 0;
-    // The plain text on the clipboard; nothing when it holds none.
-    virtual std::optional<QString> text() const = 0;
+    // The plain text on the application's clipboard; nothing when it holds none.
+    std::optional<QString> text() const;
 };
 
 // The application's clipboard, for a process that keeps running (the window).
 class SystemClipboard final : public Clipboard {
 public:
     QString setText(const QString& text) override;
-    std::optional<QString> text() const override;
 };
 
 // The clipboard for a command that ends after copying (hueloupe --pick): the text goes to a
@@ -30,7 +29,6 @@ public:
 class LastingClipboard final : public Clipboard {
 public:
     QString setText(const QString& text) override;
-    std::optional<QString> text() const override;
 };
 
 }  // namespace hueloupe

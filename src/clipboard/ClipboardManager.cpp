@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "ClipboardManager.h"
+#include "X11Connection.h"
 
 #include <xcb/xcb.h>
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <memory>
 
 namespace hueloupe {
 
 bool x11ClipboardManagerRuns() {
-    const auto* x11 =
-        qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection) {
         return false;
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "DesktopMonitors.h"
+#include "X11Connection.h"
 
 #include <cstdlib>
 #include <memory>
@@ -22,9 +23,7 @@ using ReplyPointer = std::unique_ptr<Reply, FreeReply>;
 
 // The Xinerama heads of the X server, in device pixels; none off X11 or without Xinerama.
 std::vector<QRect> xineramaHeads() {
-    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                                   : nullptr;
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (connection == nullptr) {
         return {};
     }

@@ -16,6 +16,7 @@
 #include "FrozenScreen.h"
 #include "LoupeGeometry.h"
 #include "LoupeRenderer.h"
+#include "X11Connection.h"
 
 namespace hueloupe {
 namespace {
@@ -26,16 +27,14 @@ bool onX11() {
 
 // Waits until the X server has handled every request sent so far (the windows' mapping).
 void syncWithX11Server() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr) {
+    if (xcb_connection_t* connection = x11Connection()) {
         std::free(xcb_get_input_focus_reply(connection, xcb_get_input_focus(connection), nullptr));
     }
 }
 
 // Whether the first mouse button is down now, as the X server sees it; nothing off X11.
 std::optional<bool> x11LeftButtonDown() {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (connection == nullptr) {
         return std::nullopt;
     }

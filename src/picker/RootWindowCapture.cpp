@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "RootWindowCapture.h"
+#include "X11Connection.h"
 
 #include <cstdlib>
 
-#include <QGuiApplication>
 #include <QSysInfo>
 
 #include <xcb/xcb.h>
@@ -13,9 +13,7 @@ namespace {
 
 // The root window's pixels as 32-bit RGB; null when they cannot be had in that form.
 QImage readRootWindow() {
-    auto* x11 = qGuiApp != nullptr ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>()
-                                   : nullptr;
-    xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (connection == nullptr) {
         return {};
     }

@@ -62,7 +62,6 @@ def main(probe):
                 (["--pick", "--format", "drop"], "answer 1"),
                 # What no instance answers is not trusted: this process picks itself.
                 (["--pick", "--format", "status 2 "], "alone"),
-                (["--pick", "--format", "status -1 "], "alone"),
                 (["--pick", "--format", "status 0 a\nb"], "alone"),
                 (["--pick", "--format", "long 4097"], "alone"),
                 (["--pick", "--format", "long 4096"], "answer 0 " + "y" * 4096)]:

@@ -73,14 +73,12 @@ def window(s):
     s.offer("rgb(10, 20, 30)")
     app.keys("ctrl+v")
     wait_for("the pasted colour", lambda: well_is(app, DARK))
-    # A paste answers with a message; once the last one has gone, the next one shows that the
-    # app has read the clipboard, and the well is painted with its outcome.
-    for junk in ("no colour here", "x" * (10 << 20)):
-        wait_for("the last message to go", lambda: not text_in_well(app, DARK))
-        s.offer(junk)
-        app.keys("ctrl+v")
-        wait_for(f"the answer to {len(junk)} bytes of junk", lambda: text_in_well(app, DARK))
-        expect(f"the colour after {len(junk)} bytes of junk", well_is(app, DARK), True)
+    # Once the last message has gone, the next one shows that the app has read the clipboard.
+    wait_for("the last message to go", lambda: not text_in_well(app, DARK))
+    s.offer("x" * (10 << 20))
+    app.keys("ctrl+v")
+    wait_for("the answer to 10 MB of junk", lambda: text_in_well(app, DARK))
+    expect("the colour after 10 MB of junk", well_is(app, DARK), True)
     s.offer("#abcdef")
     app.keys("ctrl+v")
     wait_for("a paste after 10 MB of junk", lambda: well_is(app, "#abcdef"))

@@ -43,7 +43,6 @@ private slots:
             QTest::newRow(name) << steps.split(' ') << heard.split(' ', Qt::SkipEmptyParts)
                                 << counts;
         };
-        row("the loupe picks", "start loupe:pick", "picked", {1, 0, 0, 0});
         row("unreadable: the portal picks", "start loupe:refuse portal:pick", "picked",
             {1, 0, 1, 0});
         row("neither", "start loupe:refuse portal:refuse", "unavailable", {1, 0, 1, 0});

@@ -180,7 +180,6 @@ private slots:
         row("copy: click within 0.3 s",
             "0 push; pushed 1; 299 sent; lift; pushed 0; sent #00B5FF; 1000 menu 0; sent #00B5FF");
         row("copy: a newer press owns the hold", "0 push; 200 push; 300 menu 0; 500 menu 1");
-        row("copy: click without items", "empty; push; lift; sent none");
         row("copy: destroyed button's pending step", "0 push; destroy; 1000 sent");
         row("keys: Return, Enter and Space on the well each start a session",
             "key well Return; sessions 1; key well Enter; sessions 2; stops 1; key well Space; "

@@ -35,15 +35,11 @@ BUS_CONFIG = """<busconfig><type>{type}</type><listen>unix:path={path}</listen>
 </busconfig>"""
 
 # No animations (the overview and windows appear at once), no hot corner (the pointer goes to
-# the top left corner before each move), no blanking, a plain background.
+# the top left corner before each move), a plain background.
 SETTINGS = f"""\
 [org/gnome/desktop/interface]
 enable-animations=false
 enable-hot-corners=false
-[org/gnome/desktop/session]
-idle-delay=uint32 0
-[org/gnome/desktop/screensaver]
-lock-enabled=false
 [org/gnome/desktop/background]
 picture-options='none'
 primary-color='{BACKGROUND}'
